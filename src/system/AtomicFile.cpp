@@ -1,0 +1,95 @@
+#include "system/AtomicFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <system_error>
+
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include <filesystem>
+
+namespace corvane {
+
+namespace {
+
+std::string TemporaryNameBeside(const std::string& path) {
+  static thread_local std::mt19937_64 random{std::random_device{}()};
+  char suffix[32];
+  std::snprintf(suffix, sizeof suffix, ".~%012llx.tmp", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
+  return path + suffix;
+}
+
+}  // namespace
+
+bool ReadWholeFile(const std::string& path, std::string& content) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::ostringstream out;
+  out << in.rdbuf();
+  content = out.str();
+  return true;
+}
+
+bool ReplaceFileContent(const std::string& path, std::string_view content) {
+  const std::string temporary = TemporaryNameBeside(path);
+#if defined(_WIN32)
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) return false;
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::remove(temporary.c_str());
+      return false;
+    }
+  }
+  std::error_code error;
+  std::filesystem::rename(temporary, path, error);  // MoveFileEx with replace
+  if (error) {
+    std::remove(temporary.c_str());
+    return false;
+  }
+  return true;
+#else
+  mode_t mode = 0644;
+  struct stat existing;
+  if (::stat(path.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
+  int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+  if (fd < 0) return false;
+  size_t written = 0;
+  while (written < content.size()) {
+    ssize_t n = ::write(fd, content.data() + written, content.size() - written);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      ::close(fd);
+      ::unlink(temporary.c_str());
+      return false;
+    }
+    written += static_cast<size_t>(n);
+  }
+  ::fchmod(fd, mode);
+  if (::close(fd) != 0 || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    ::unlink(temporary.c_str());
+    return false;
+  }
+  return true;
+#endif
+}
+
+bool CopyFileReplacing(const std::string& source, const std::string& target) {
+  std::string content;
+  if (!ReadWholeFile(source, content)) return false;
+  return ReplaceFileContent(target, content);
+}
+
+}  // namespace corvane
