@@ -1,11 +1,10 @@
 #include "system/ProfileStore.h"
 
-#include <sys/stat.h>
-
 #include <mutex>
 #include <unordered_map>
 
 #include "system/AtomicFile.h"
+#include "system/FileStamp.h"
 #include "system/IniDocument.h"
 #include "system/StoreRegistry.h"
 #include "system/WriteBatch.h"
@@ -14,35 +13,10 @@ namespace corvane {
 
 namespace {
 
-struct FileStamp {
-  bool exists = false;
-  long long mtimeNs = 0;
-  long long size = 0;
-  unsigned long long device = 0, inode = 0;
-  bool operator==(const FileStamp& o) const {
-    return exists == o.exists && mtimeNs == o.mtimeNs && size == o.size && device == o.device && inode == o.inode;
-  }
-};
-
-FileStamp StampOf(const std::string& path) {
-  FileStamp stamp;
-  struct stat info;
-  if (::stat(path.c_str(), &info) != 0) return stamp;
-  stamp.exists = true;
-#if defined(_WIN32)
-  stamp.mtimeNs = static_cast<long long>(info.st_mtime) * 1000000000LL;
-#else
-  stamp.mtimeNs = static_cast<long long>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec;
-#endif
-  stamp.size = static_cast<long long>(info.st_size);
-  stamp.device = static_cast<unsigned long long>(info.st_dev);
-  stamp.inode = static_cast<unsigned long long>(info.st_ino);
-  return stamp;
-}
-
 struct CachedFile {
   IniDocument document;
   FileStamp stamp;
+  long long readAtNs = 0;       // when the content in memory was read or written
   unsigned checkedInBatch = 0;  // the batch in which the stamp was last checked
   bool dirty = false;
 };
@@ -59,9 +33,11 @@ Cache& TheCache() {
 
 bool SaveLocked(const std::string& path, CachedFile& file) {
   if (!file.dirty) return true;
+  const long long writtenAt = FileStamp::NowNs();
   if (!ReplaceFileContent(path, file.document.Serialize())) return false;
   file.dirty = false;
-  file.stamp = StampOf(path);
+  file.stamp = FileStamp::Of(path);
+  file.readAtNs = writtenAt;
   return true;
 }
 
@@ -76,9 +52,10 @@ CachedFile& Current(Cache& cache, const std::string& path) {
   CachedFile& file = it->second;
   const unsigned batch = CurrentBatchGeneration();
   if (!created && batch != 0 && file.checkedInBatch == batch) return file;
-  FileStamp stamp = StampOf(path);
+  FileStamp stamp = FileStamp::Of(path);
   file.checkedInBatch = batch;
-  if (!created && (file.dirty || stamp == file.stamp)) return file;
+  if (!created && (file.dirty || (stamp == file.stamp && !stamp.Unsettled(file.readAtNs)))) return file;
+  file.readAtNs = FileStamp::NowNs();
   std::string content;
   if (stamp.exists && ReadWholeFile(path, content))
     file.document = IniDocument::Parse(content);
