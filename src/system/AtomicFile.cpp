@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <fstream>
 #include <random>
-#include <sstream>
 #include <system_error>
 
 #if defined(_WIN32)
@@ -31,11 +30,17 @@ std::string TemporaryNameBeside(const std::string& path) {
 }  // namespace
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
+  // A folder opens like a file but reads as nothing; a read error halfway
+  // must not pass for the end of the file.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) return false;
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
-  std::ostringstream out;
-  out << in.rdbuf();
-  content = out.str();
+  std::string text;
+  char buffer[64 * 1024];
+  while (in.read(buffer, sizeof buffer) || in.gcount() > 0) text.append(buffer, static_cast<size_t>(in.gcount()));
+  if (in.bad()) return false;
+  content = std::move(text);
   return true;
 }
 
