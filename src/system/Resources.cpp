@@ -16,6 +16,16 @@ struct StringTables {
   std::map<std::pair<UINT, LANGID>, const char*> entries;
 };
 
+struct DialogTables {
+  std::mutex mutex;
+  std::map<std::pair<UINT, LANGID>, const DialogResource*> entries;
+};
+
+DialogTables& Dialogs() {
+  static DialogTables tables;
+  return tables;
+}
+
 StringTables& Tables() {
   static StringTables tables;  // built on first use, so registration order does not matter
   return tables;
@@ -83,6 +93,32 @@ StringTableRegistration::StringTableRegistration(const StringResource* entries, 
   StringTables& tables = Tables();
   std::lock_guard<std::mutex> lock(tables.mutex);
   for (std::size_t i = 0; i < count; ++i) tables.entries[{entries[i].id, entries[i].language}] = entries[i].text;
+}
+
+DialogTemplateRegistration::DialogTemplateRegistration(const DialogResource* templates, std::size_t count) {
+  DialogTables& tables = Dialogs();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  for (std::size_t i = 0; i < count; ++i) tables.entries[{templates[i].id, templates[i].language}] = &templates[i];
+}
+
+const DialogResource* FindDialogResource(UINT id, LANGID language) {
+  DialogTables& tables = Dialogs();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  auto it = tables.entries.find({id, language});
+  if (it == tables.entries.end()) it = tables.entries.find({id, LANG_ENGLISH_US});
+  if (it == tables.entries.end()) {
+    it = tables.entries.lower_bound({id, 0});
+    if (it != tables.entries.end() && it->first.first != id) it = tables.entries.end();
+  }
+  return it == tables.entries.end() ? nullptr : it->second;
+}
+
+const DialogResource* FindDialogResource(UINT id) { return FindDialogResource(id, GetResourceLanguage()); }
+
+bool HasDialogResource(UINT id, LANGID language) {
+  DialogTables& tables = Dialogs();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  return tables.entries.count({id, language}) != 0;
 }
 
 }  // namespace corvane

@@ -43,4 +43,55 @@ class StringTableRegistration {
   StringTableRegistration(const StringResource* entries, std::size_t count);
 };
 
+// Dialog templates: one record per dialog and language, with its controls in
+// tab order.  Positions and sizes are in dialog units; styles are the Win32
+// window, control and dialog style bits, so that the same record can become a
+// real dialog on Windows and the headless model elsewhere.
+enum class DialogControlKind {
+  Label,          // static text
+  Picture,        // static bitmap (imageId)
+  Frame,          // static frame or rectangle
+  GroupBox,
+  PushButton,     // may show a bitmap (imageId) instead of text
+  DefPushButton,
+  CheckBox,       // automatic check box
+  RadioButton,    // automatic radio button
+  Edit,
+  ComboBox,       // drop-down list
+  ListBox,
+  ListView,
+};
+
+struct DialogItemResource {
+  int id;  // -1 for controls the code never addresses
+  DialogControlKind kind;
+  DWORD style;  // control style bits besides WS_CHILD | WS_VISIBLE
+  const char* text;  // UTF-8, may be null
+  short x, y, cx, cy;
+  UINT imageId;  // bitmap resource of a picture or a bitmap button; 0 none
+  const char* initialItems;  // list entries of the template's initial data, separated by '\n'; may be null
+};
+
+struct DialogResource {
+  UINT id;
+  LANGID language;
+  const char* title;  // caption, the tab title of a property page
+  short cx, cy;
+  const char* fontFace;
+  short fontPoints;
+  const DialogItemResource* items;
+  std::size_t count;
+};
+
+class DialogTemplateRegistration {
+ public:
+  DialogTemplateRegistration(const DialogResource* templates, std::size_t count);
+};
+
+// The template in that language, else in English, else in the one language
+// it exists in; null when the id is unknown.
+const DialogResource* FindDialogResource(UINT id, LANGID language);
+const DialogResource* FindDialogResource(UINT id);
+bool HasDialogResource(UINT id, LANGID language);
+
 }  // namespace corvane
