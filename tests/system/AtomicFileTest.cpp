@@ -25,7 +25,9 @@ TEST(ReadWholeFile, ReadsEveryByteOrFails) {
   read = "unchanged";
   EXPECT_FALSE(ReadWholeFile(dir.file("missing"), read));
   EXPECT_FALSE(ReadWholeFile(dir.path().string(), read));  // a folder
-  EXPECT_FALSE(ReadWholeFile("/proc/self/mem", read));     // opens, then fails to read
+#if defined(__linux__)
+  EXPECT_FALSE(ReadWholeFile("/proc/self/mem", read));  // opens, then fails to read
+#endif
   EXPECT_EQ(read, "unchanged");
 }
 

@@ -1,3 +1,7 @@
+// The Linux file functions: attributes from stat, copies through a temporary
+// file and rename.
+#if !defined(_WIN32)
+
 #include "system/Files.h"
 
 #include <gtest/gtest.h>
@@ -155,3 +159,5 @@ TEST(CopyFile, AWriteFailureHalfwayLeavesTheOldTarget) {
 
 }  // namespace
 }  // namespace corvane
+
+#endif  // !_WIN32

@@ -1,3 +1,6 @@
+// The Linux special folders, after the XDG base directory conventions.
+#if !defined(_WIN32)
+
 #include "system/ShellFolder.h"
 
 #include <gtest/gtest.h>
@@ -90,3 +93,5 @@ TEST(ShellFolder, RefusesWhatItCannotAnswer) {
 
 }  // namespace
 }  // namespace corvane
+
+#endif  // !_WIN32
