@@ -2,11 +2,14 @@
 
 #include <new>
 
+#include "macros/MacroAction.h"
+
 namespace corvane {
 
 CContainer* CreateContainer(unsigned long type) {
   switch (type) {
-    case 18:    // macro
+    case 18:  // macro
+      return new (std::nothrow) CMacroAction;
     case 256:   // surface
     case 257:   // template
     case 4353:  // template collection
