@@ -48,6 +48,7 @@ struct Driver {
   TDGetInfoExProc getInfo = nullptr;
   TDGetHwInfoExProc getHwInfo = nullptr;
   RegGetFKeysProc regGetFKeys = nullptr;
+  CString fileName = "WINTAB32.DLL";
 
   void Forget() {
     if (module) FreeLibrary(module);
@@ -79,7 +80,7 @@ Proc Lookup(HMODULE module, const char* name) {
 bool BindLocked(Driver& driver) {
   if (driver.state != BindState::Unbound) return driver.state == BindState::Bound;
   driver.state = BindState::Absent;
-  driver.module = LoadLibraryA("WINTAB32.DLL");
+  driver.module = LoadLibraryA(driver.fileName);
   if (!driver.module) return false;
   driver.open = Lookup<OpenTabletDeviceProc>(driver.module, "OpenTabletDevice");
   driver.close = Lookup<CloseTabletDeviceProc>(driver.module, "CloseTabletDevice");
@@ -150,10 +151,11 @@ HKEY GetFunctionKeyRegistryKey(int keyId, int create) {
   return key;
 }
 
-void ResetTabletDriverForTesting() {
+void ResetTabletDriverForTesting(LPCSTR driverFile) {
   Driver& driver = TheDriver();
   std::lock_guard<std::mutex> lock(driver.mutex);
   driver.Forget();
+  driver.fileName = driverFile && *driverFile ? driverFile : "WINTAB32.DLL";
 }
 
 }  // namespace corvane

@@ -112,7 +112,7 @@ bool QueryTabletLayout(TabletLayout& layout);
 HKEY GetFunctionKeyRegistryKey(int keyId, int create);
 
 // Test support only: frees the driver and forgets the binding, so the next
-// call binds again.
-void ResetTabletDriverForTesting();
+// call binds again, loading driverFile instead of "WINTAB32.DLL" when given.
+void ResetTabletDriverForTesting(LPCSTR driverFile = nullptr);
 
 }  // namespace corvane

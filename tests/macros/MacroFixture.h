@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "FakeTablet.h"
 #include "actions/Action.h"
 #include "macros/ActList.h"
 #include "macros/MacroAction.h"
@@ -47,17 +48,15 @@ class MacroTest : public ::testing::Test {
   static constexpr const char* kListKey = "Software\\Macro Test";
 
   MacroTest() {
-    ResetTabletDriverForTesting();
+    ResetTabletDriverForTesting(test::FakeTabletDriver());
     test::WriteFile(m_tablet, std::string("registry=") + kListKey + "\n");
-    setenv("CORVANE_FAKE_TABLET", m_tablet.c_str(), 1);
-    setenv("CORVANE_TABLET_DRIVER", CORVANE_FAKE_TABLET_DRIVER, 1);
+    test::SetEnvironment("CORVANE_FAKE_TABLET", m_tablet.c_str());
     desktop.SetActive(WindowFromNumber(kActive));
     test::WriteFile(profile, "");
   }
   ~MacroTest() override {
     ResetTabletDriverForTesting();
-    unsetenv("CORVANE_FAKE_TABLET");
-    unsetenv("CORVANE_TABLET_DRIVER");
+    test::SetEnvironment("CORVANE_FAKE_TABLET", nullptr);
     RegistryStore::Reset();
   }
 

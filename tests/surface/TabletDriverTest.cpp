@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
+#include "FakeTablet.h"
 #include "support/TestSupport.h"
 #include "system/DynamicLibrary.h"
 #include "system/Registry.h"
@@ -17,21 +19,20 @@ namespace {
 class TabletDriverTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ResetTabletDriverForTesting();
-    setenv("CORVANE_FAKE_TABLET", m_config.c_str(), 1);
-    UseDriver(CORVANE_FAKE_TABLET_DRIVER);
+    test::SetEnvironment("CORVANE_FAKE_TABLET", m_config.c_str());
+    UseDriver(test::FakeTabletDriver());
   }
   void TearDown() override {
     ResetTabletDriverForTesting();
-    unsetenv("CORVANE_FAKE_TABLET");
-    unsetenv("CORVANE_TABLET_DRIVER");
+    test::SetEnvironment("CORVANE_FAKE_TABLET", nullptr);
   }
-  static void UseDriver(const std::string& path) { setenv("CORVANE_TABLET_DRIVER", path.c_str(), 1); }
+  // Forgets the binding; the next one loads path.
+  static void UseDriver(const std::string& path) { ResetTabletDriverForTesting(path.c_str()); }
   void Describe(const std::string& text) { test::WriteFile(m_config, text); }
 
   // Reads a counter of the fake (the bridge holds the same loaded library).
   static int FakeCounter(const char* name) {
-    HMODULE module = LoadLibraryA(CORVANE_FAKE_TABLET_DRIVER);
+    HMODULE module = LoadLibraryA(test::FakeTabletDriver());
     if (!module) return -1;
     auto counter = reinterpret_cast<int (*)()>(GetProcAddress(module, name));
     const int value = counter ? counter() : -1;
@@ -45,7 +46,8 @@ class TabletDriverTest : public ::testing::Test {
 };
 
 TEST_F(TabletDriverTest, AbsentLibraryIsRememberedForTheProcess) {
-  UseDriver(m_dir.file("no-such-driver.so"));
+  const std::string file = m_dir.file("driver-copy.so");
+  UseDriver(file);
   EXPECT_FALSE(BindTabletDriver());
   TabletLayout layout;
   layout.nResolution = 1234;
@@ -53,13 +55,13 @@ TEST_F(TabletDriverTest, AbsentLibraryIsRememberedForTheProcess) {
   EXPECT_EQ(layout.nResolution, 1234);  // unchanged
   EXPECT_EQ(GetFunctionKeyRegistryKey(1, 1), nullptr);
 
-  UseDriver(CORVANE_FAKE_TABLET_DRIVER);  // not tried again
+  std::filesystem::copy_file(test::FakeTabletDriver(), file);  // there now, but not tried again
   EXPECT_FALSE(BindTabletDriver());
   EXPECT_FALSE(QueryTabletLayout(layout));
 }
 
 TEST_F(TabletDriverTest, LibraryWithoutOneFunctionIsAbsent) {
-  UseDriver(CORVANE_FAKE_TABLET_DRIVER_PARTIAL);
+  UseDriver(test::FakeTabletDriverPartial());
   EXPECT_FALSE(BindTabletDriver());
   TabletLayout layout;
   EXPECT_FALSE(QueryTabletLayout(layout));
@@ -151,17 +153,29 @@ TEST_F(TabletDriverTest, RegistryKeyPerFunctionKeyComesFromTheLibrarysStore) {
   EXPECT_EQ(FakeCounter("FakeTabletOpenDevices"), 0);
 }
 
-TEST_F(TabletDriverTest, BoundOnceThenKeptEvenWhenTheFileGoesAway) {
+TEST_F(TabletDriverTest, BoundOnce) {
   Describe("size=1,1\n");
   ASSERT_TRUE(BindTabletDriver());
   EXPECT_EQ(FakeCounter("FakeTabletOpenCount"), 1);  // binding opens and closes a device
-  UseDriver(m_dir.file("no-such-driver.so"));
   EXPECT_TRUE(BindTabletDriver());
   TabletLayout layout;
   EXPECT_TRUE(QueryTabletLayout(layout));
-  EXPECT_EQ(FakeCounter("FakeTabletOpenCount"), 2);  // the query's own device, no second binding
+  HKEY key = GetFunctionKeyRegistryKey(1, 1);
+  ASSERT_NE(key, nullptr);
+  RegCloseKey(key);
+  // One device for each call, none for a second binding.
+  EXPECT_EQ(FakeCounter("FakeTabletOpenCount"), 3);
   EXPECT_EQ(FakeCounter("FakeTabletOpenDevices"), 0);
 }
+
+#if !defined(_WIN32)
+TEST_F(TabletDriverTest, TheEnvironmentNamesTheDriverFile) {
+  ResetTabletDriverForTesting();  // "WINTAB32.DLL" again
+  test::SetEnvironment("CORVANE_TABLET_DRIVER", test::FakeTabletDriver());
+  EXPECT_TRUE(BindTabletDriver());
+  test::SetEnvironment("CORVANE_TABLET_DRIVER", nullptr);
+}
+#endif
 
 TEST(FunctionKeyTable, KeyCountIsSignedAndBoundedByTheTable) {
   CFunctionKeyTable table;
@@ -184,17 +198,17 @@ TEST(FunctionKeyTable, KeyCountIsSignedAndBoundedByTheTable) {
 
 #if !defined(_WIN32)
 TEST(LibraryNames, WindowsNamesMapToSharedObjects) {
-  unsetenv("CORVANE_TABLET_DRIVER");
+  test::SetEnvironment("CORVANE_TABLET_DRIVER", nullptr);
   EXPECT_EQ(MapLibraryName("WINTAB32.DLL"), "libwintab32.so");
   EXPECT_EQ(MapLibraryName("Kernel32.dll"), "libkernel32.so");
   EXPECT_EQ(MapLibraryName("./plugins/Foo.DLL"), "./plugins/Foo.DLL");
   EXPECT_EQ(MapLibraryName(""), "");
-  setenv("CORVANE_TABLET_DRIVER", "/opt/tablet/driver.so", 1);
+  test::SetEnvironment("CORVANE_TABLET_DRIVER", "/opt/tablet/driver.so");
   EXPECT_EQ(MapLibraryName("wintab32.dll"), "/opt/tablet/driver.so");
   EXPECT_EQ(MapLibraryName("other.dll"), "libother.so");
-  setenv("CORVANE_TABLET_DRIVER", "", 1);
+  test::SetEnvironment("CORVANE_TABLET_DRIVER", "");
   EXPECT_EQ(MapLibraryName("WINTAB32.DLL"), "libwintab32.so");
-  unsetenv("CORVANE_TABLET_DRIVER");
+  test::SetEnvironment("CORVANE_TABLET_DRIVER", nullptr);
   EXPECT_EQ(LoadLibraryA("no-such-library-anywhere.dll"), nullptr);
   EXPECT_EQ(GetProcAddress(nullptr, "x"), nullptr);
   EXPECT_FALSE(FreeLibrary(nullptr));
