@@ -23,9 +23,11 @@ DWORD CopyOut(const char* text, size_t length, LPSTR buffer, DWORD size) {
 
 DWORD GetPrivateProfileStringA(LPCSTR section, LPCSTR key, LPCSTR defaultText, LPSTR buffer, DWORD size,
                                LPCSTR file) {
-  std::string value;
-  if (section && key && file && ProfileStore::Read(file, section, key, value))
-    return CopyOut(value.data(), std::strlen(value.c_str()), buffer, size);
+  if (section && key && file) {
+    bool found = false;
+    const size_t copied = ProfileStore::ReadInto(file, section, key, buffer, size, found);
+    if (found) return static_cast<DWORD>(copied);
+  }
   const char* fallback = defaultText ? defaultText : "";
   return CopyOut(fallback, std::strlen(fallback), buffer, size);
 }
