@@ -45,9 +45,8 @@ CAction::~CAction() = default;
 CContainer* CAction::Clone() { return new (std::nothrow) CAction(*this); }
 
 int CAction::ReadContainer(const CString& file, const CString& section) {
-  g_profileBuffer[0] = '\0';
-  GetPrivateProfileStringA(section, "Alias", "", g_profileBuffer, sizeof g_profileBuffer, file);
-  m_strActionAlias = g_profileBuffer;
+  // Read whole: an alias longer than the shared value buffer is not cut.
+  m_strActionAlias = ReadProfileText(file, section, "Alias");
   m_dwExtraType = static_cast<LONG>(GetPrivateProfileIntA(section, "ExtraType", 0, file));
   return 1;
 }

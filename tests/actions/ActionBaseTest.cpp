@@ -91,6 +91,12 @@ TEST_F(ActionTest, BaseProfileKeysAndTheirDefaults) {
   EXPECT_EQ(loaded.m_dwExtraType, 0);
   EXPECT_EQ(loaded.m_wKind, ACTION_HOTKEY);
   EXPECT_EQ(loaded.ReadContainer(dir.file("missing.tmp"), "Macro.01"), 1);
+
+  // An alias longer than the shared 512-byte value buffer comes back whole.
+  action.m_strActionAlias = CString(std::string(700, 'a'));
+  action.WriteContainer(profile, "Macro.04");
+  loaded.ReadContainer(profile, "Macro.04");
+  EXPECT_EQ(loaded.m_strActionAlias.GetLength(), 700);
 }
 
 TEST_F(ActionTest, RegistrySubkeyNamesAndBaseValues) {
