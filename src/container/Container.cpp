@@ -7,6 +7,15 @@
 
 namespace corvane {
 
+namespace {
+
+// Extra values beyond this position are not kept (16 MiB of them at most).
+constexpr int kMaxExtraData = 1 << 22;
+
+int WrapToInt(long long value) { return static_cast<int>(static_cast<std::uint32_t>(value)); }
+
+}  // namespace
+
 CContainer::CContainer() = default;
 
 CContainer::CContainer(const CContainer& source)
@@ -43,7 +52,7 @@ CFont* CContainer::CreateScaledFont(int numerator, int denominator) {
   LOGFONT* source = GetLogFont();
   if (!source) return nullptr;
   LOGFONT copy = *source;
-  copy.lfHeight = -MulDiv(copy.lfHeight, numerator, denominator);
+  copy.lfHeight = WrapToInt(-static_cast<long long>(MulDiv(copy.lfHeight, numerator, denominator)));
   CFont* font = new (std::nothrow) CFont;
   if (!font) return nullptr;
   font->CreateFontIndirect(&copy);
@@ -65,10 +74,12 @@ CContainer* CContainer::GetAt(int index) {
   return m_children[static_cast<size_t>(index)];
 }
 
+// A negative position other than -1 names no place in the array; such a
+// child is appended like one without a position, so that it is owned and
+// never written outside the array.
 void CContainer::SetAt(int index, CContainer* child) {
   const int count = static_cast<int>(m_children.size());
-  if (!ResolveIndex(index) || index > count) index = count;
-  if (index < 0) return;  // another negative position names no place
+  if (!ResolveIndex(index) || index > count || index < 0) index = count;
   if (index < count)
     m_children[static_cast<size_t>(index)] = child;
   else
@@ -83,8 +94,7 @@ void CContainer::Add(CContainer* child) {
 
 void CContainer::InsertAt(int index, CContainer* child) {
   const int count = static_cast<int>(m_children.size());
-  if (!ResolveIndex(index) || index > count) index = count;
-  if (index < 0) return;  // another negative position names no place
+  if (!ResolveIndex(index) || index > count || index < 0) index = count;
   m_children.insert(m_children.begin() + index, child);
   if (child) child->m_pParent = this;
 }
@@ -118,7 +128,9 @@ DWORD CContainer::GetExtraData(int index) {
 }
 
 void CContainer::SetExtraData(int index, DWORD value) {
-  if (index < 0) return;  // a negative position has no place in the array
+  // A negative position has no place in the array, and a position far past
+  // any list a host shows would take gigabytes: both are ignored.
+  if (index < 0 || index >= kMaxExtraData) return;
   if (static_cast<size_t>(index) >= m_extraData.size()) m_extraData.resize(static_cast<size_t>(index) + 1, 0);
   m_extraData[static_cast<size_t>(index)] = value;
 }
@@ -177,18 +189,23 @@ void CContainer::SetContainerRect(const RECT&) {}
 
 CSize CContainer::GetContainerDPI() { return CSize(96, 96); }
 
+// The arithmetic wraps around at 32 bits as the 32-bit machine code does,
+// never overflowing: extreme rectangles give odd numbers, not undefined ones.
 RECT ScaleRectToFrameFlipped(const RECT& rect, const RECT& s, const RECT& t) {
-  const int ws = s.right - s.left, hs = s.bottom - s.top;
-  const int wt = t.right - t.left, ht = t.bottom - t.top;
-  const int left = MulDiv(rect.left - s.left, wt, ws) + t.left;
-  const int right = MulDiv(rect.right - s.left, wt, ws) + t.left;
-  const int top = MulDiv(rect.top - s.top, ht, hs) + t.top;
-  const int bottom = MulDiv(rect.bottom - s.top, ht, hs) + t.top;
+  auto sub = [](LONG a, LONG b) { return WrapToInt(static_cast<long long>(a) - b); };
+  auto add = [](LONG a, LONG b) { return WrapToInt(static_cast<long long>(a) + b); };
+  const int ws = sub(s.right, s.left), hs = sub(s.bottom, s.top);
+  const int wt = sub(t.right, t.left), ht = sub(t.bottom, t.top);
+  const int left = add(MulDiv(sub(rect.left, s.left), wt, ws), t.left);
+  const int right = add(MulDiv(sub(rect.right, s.left), wt, ws), t.left);
+  const int top = add(MulDiv(sub(rect.top, s.top), ht, hs), t.top);
+  const int bottom = add(MulDiv(sub(rect.bottom, s.top), ht, hs), t.top);
+  const int mirror = add(t.top, t.bottom);
   RECT out;
   out.left = left;
   out.right = right;
-  out.top = t.top + t.bottom - bottom;
-  out.bottom = t.top + t.bottom - top;
+  out.top = sub(mirror, bottom);
+  out.bottom = sub(mirror, top);
   return out;
 }
 

@@ -112,10 +112,15 @@ int ReadProfileString(CString& string, LPCSTR file, LPCSTR section, LPCSTR key, 
 }
 
 void WritePaddedProfileInt(LPCSTR file, LPCSTR section, LPCSTR key, int value, int digits) {
+  // No value longer than ReadProfileString can read back (1023 characters)
+  // is worth padding to; a wider request is narrowed to that, so the digits
+  // of the number itself are never cut off.
+  constexpr int kWidest = 1023;
+  if (digits > kWidest) digits = kWidest;
+  if (digits < -kWidest) digits = -kWidest;
   char format[32];
   std::snprintf(format, sizeof format, "%%0%dd", digits);
-  char text[64];
-  // Padding beyond the buffer cannot be represented; snprintf cuts it safely.
+  char text[kWidest + 16];
   std::snprintf(text, sizeof text, format, value);
   WritePrivateProfileStringA(section, key, text, file);
 }

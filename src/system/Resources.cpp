@@ -60,7 +60,7 @@ LANGID LanguageFromLocaleName(const char* locale) {
   auto starts = [locale](const char* prefix) { return std::strncmp(locale, prefix, std::strlen(prefix)) == 0; };
   if (starts("ko")) return LANG_KOREAN;
   if (starts("zh_TW") || starts("zh-TW") || starts("zh_HK") || starts("zh-HK") || starts("zh_MO") ||
-      starts("zh-Hant"))
+      starts("zh-MO") || starts("zh-Hant") || starts("zh_Hant"))
     return LANG_CHINESE_TAIWAN;
   if (starts("zh")) return LANG_CHINESE_PRC;
   return LANG_ENGLISH_US;
