@@ -51,10 +51,7 @@ class ActionTest : public ::testing::Test {
  protected:
   static constexpr std::uintptr_t kForeground = 0x1234;
 
-  ActionTest() {
-    desktop.SetForeground(WindowFromNumber(kForeground));
-    test::WriteFile(profile, "");
-  }
+  ActionTest() { desktop.SetForeground(WindowFromNumber(kForeground)); }
   ~ActionTest() override { RegistryStore::Reset(); }
 
   std::vector<std::string> Trace() const {
