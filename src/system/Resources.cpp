@@ -66,6 +66,43 @@ LANGID LanguageFromLocaleName(const char* locale) {
   return LANG_ENGLISH_US;
 }
 
+namespace {
+std::atomic<LANGID> g_forcedSystemLanguage{0};
+}  // namespace
+
+LANGID LangIdFromLocaleName(const char* locale) {
+  if (!locale || !*locale || std::strcmp(locale, "C") == 0 || std::strcmp(locale, "POSIX") == 0) return 0x0409;
+  struct Entry {
+    const char* prefix;
+    LANGID id;
+  };
+  // Longest prefixes first: a country decides the sublanguage where it
+  // matters to the library (Chinese), else the language's main form.
+  static const Entry kTable[] = {
+      {"zh_TW", 0x0404}, {"zh_HK", 0x0C04}, {"zh_SG", 0x1004}, {"zh_MO", 0x1404}, {"zh", 0x0804},
+      {"en_GB", 0x0809}, {"en", 0x0409},    {"es", 0x0C0A},    {"it", 0x0410},    {"pl", 0x0415},
+      {"de", 0x0407},    {"fr", 0x040C},    {"ja", 0x0411},    {"ko", 0x0412},    {"nl", 0x0413},
+      {"pt_BR", 0x0416}, {"pt", 0x0816},    {"ru", 0x0419},    {"sv", 0x041D},    {"da", 0x0406},
+      {"fi", 0x040B},    {"nb", 0x0414},    {"no", 0x0414},    {"cs", 0x0405},    {"hu", 0x040E},
+      {"tr", 0x041F},    {"el", 0x0408},    {"ar", 0x0401},    {"he", 0x040D},    {"th", 0x041E},
+  };
+  for (const Entry& entry : kTable)
+    if (std::strncmp(locale, entry.prefix, std::strlen(entry.prefix)) == 0) return entry.id;
+  return 0x0409;
+}
+
+LANGID GetSystemDefaultLangID() {
+  const LANGID forced = g_forcedSystemLanguage.load();
+  if (forced) return forced;
+  for (const char* name : {"LC_ALL", "LANG"}) {
+    const char* value = std::getenv(name);
+    if (value && *value) return LangIdFromLocaleName(value);
+  }
+  return 0x0409;
+}
+
+void SetSystemDefaultLangID(LANGID language) { g_forcedSystemLanguage.store(language); }
+
 LANGID GetResourceLanguage() {
   const LANGID forced = g_forcedLanguage.load();
   return forced ? Normalize(forced) : UserInterfaceLanguage();

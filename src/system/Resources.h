@@ -23,6 +23,14 @@ void SetResourceLanguage(LANGID language);
 // Maps a locale name such as "zh_TW.UTF-8" to one of the four languages.
 LANGID LanguageFromLocaleName(const char* locale);
 
+// The system's default language as a Windows language identifier (primary
+// language in the low 10 bits, sublanguage above): on Linux taken from the
+// locale (LC_ALL, else LANG), 0x0409 when that says nothing.  Hosts and
+// tests may set it; 0 goes back to the locale.
+LANGID GetSystemDefaultLangID();
+void SetSystemDefaultLangID(LANGID language);
+LANGID LangIdFromLocaleName(const char* locale);
+
 // The text of a string resource in the resource language, falling back to
 // English; empty when the id is unknown.
 CString LoadResString(UINT id);

@@ -3,6 +3,8 @@
 // on every platform.
 #pragma once
 
+#include "system/Desktop.h"
+#include "system/WinApp.h"
 #include "system/Win32.h"
 
 namespace corvane {
@@ -13,9 +15,8 @@ constexpr WPARAM MAKEWPARAM(WORD low, WORD high) {
   return static_cast<WPARAM>(low) | (static_cast<WPARAM>(high) << 16);
 }
 
-// Messages.
+// Messages (WM_COMMAND and the show commands come with the desktop layer).
 constexpr UINT WM_PAINT = 0x000F;
-constexpr UINT WM_COMMAND = 0x0111;
 
 // Window styles.
 constexpr DWORD WS_TABSTOP = 0x00010000;
@@ -66,10 +67,6 @@ constexpr WORD EN_CHANGE = 0x0300;
 constexpr int CB_ERR = -1;
 constexpr int LB_ERR = -1;
 
-// ShowWindow commands.
-constexpr int SW_HIDE = 0;
-constexpr int SW_SHOW = 5;
-
 // Standard control ids and dialog answers.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
@@ -105,7 +102,6 @@ constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 constexpr DWORD OFN_EXPLORER = 0x00080000;
 
 // String resources of the platform's class library that the dialog layer shows.
-constexpr UINT AFX_IDS_APP_TITLE = 57344;
 constexpr UINT AFX_IDP_PARSE_INT = 61712;
 constexpr UINT AFX_IDP_PARSE_REAL = 61713;
 constexpr UINT AFX_IDP_PARSE_INT_RANGE = 61714;

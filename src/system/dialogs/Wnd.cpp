@@ -155,6 +155,7 @@ void CWnd::SetWindowText(const char* text) {
     return;
   }
   m_pControl->text = text;
+  if (m_pControl->kind == DialogControlKind::Edit && (m_pControl->style & ES_UPPERCASE)) m_pControl->text.MakeUpper();
   // An edit box tells its dialog about the new text, except a multi-line one.
   if (m_pControl->kind == DialogControlKind::Edit && !(m_pControl->style & ES_MULTILINE))
     NotifyParent(m_pControl, EN_CHANGE);
