@@ -36,8 +36,11 @@ TEST_F(ActionTest, MenuPostsMenuModeThenEachLetterEvery30ms) {
     action.m_strMenu = c.menu;
     EXPECT_EQ(action.Execute(nullptr), 1);
     EXPECT_EQ(Trace(), c.trace);
-    for (const auto& call : desktop.Calls())
-      if (call.fn == "PostMessageA") EXPECT_EQ(call.Number("hwnd"), static_cast<std::int64_t>(kForeground));
+    for (const auto& call : desktop.Calls()) {
+      if (call.fn == "PostMessageA") {
+        EXPECT_EQ(call.Number("hwnd"), static_cast<std::int64_t>(kForeground));
+      }
+    }
     EXPECT_TRUE(desktop.AllReleased());
   }
 }

@@ -69,9 +69,12 @@ TEST_F(ActionTest, SystemFunctionsSendTheirMessagesKeysAndClicks) {
     EXPECT_EQ(action.Execute(nullptr), 1);
     EXPECT_EQ(Trace(), c.trace);
     for (const auto& call : desktop.Calls()) {
-      if (call.fn == "SendMessageA") EXPECT_EQ(call.Number("hwnd"), static_cast<std::int64_t>(kForeground));
-      if (call.fn == "mouse_event") EXPECT_EQ(call.ToJson().substr(call.ToJson().find("\"dx\"")),
-                                              "\"dx\":0,\"dy\":0,\"data\":0,\"extrainfo\":0}");
+      if (call.fn == "SendMessageA") {
+        EXPECT_EQ(call.Number("hwnd"), static_cast<std::int64_t>(kForeground));
+      }
+      if (call.fn == "mouse_event") {
+        EXPECT_EQ(call.ToJson().substr(call.ToJson().find("\"dx\"")), "\"dx\":0,\"dy\":0,\"data\":0,\"extrainfo\":0}");
+      }
     }
     EXPECT_TRUE(desktop.AllReleased());
   }
