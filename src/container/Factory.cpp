@@ -3,6 +3,8 @@
 #include <new>
 
 #include "macros/MacroAction.h"
+#include "surface/Template.h"
+#include "surface/TemplateCollect.h"
 
 namespace corvane {
 
@@ -10,10 +12,12 @@ CContainer* CreateContainer(unsigned long type) {
   switch (type) {
     case 18:  // macro
       return new (std::nothrow) CMacroAction;
-    case 256:   // surface
-    case 257:   // template
+    case 257:  // template
+      return new (std::nothrow) CTemplate;
     case 4353:  // template collection
-    default:    // any other code: a surface
+      return new (std::nothrow) CTemplateCollect;
+    case 256:  // surface
+    default:   // any other code: a surface
       return new (std::nothrow) CContainer;
   }
 }
