@@ -24,10 +24,12 @@ def main(paths):
                 goals[name] = bench["goal"]
     missed = 0
     for name in sorted(figures):
-        if name.endswith("_Baseline"):
+        # "Name/process_time" pairs with "Name_Baseline/process_time".
+        base, slash, rest = name.partition("/")
+        if base.endswith("_Baseline"):
             continue
         value = figures[name]
-        baseline = figures.get(name + "_Baseline")
+        baseline = figures.get(base + "_Baseline" + slash + rest)
         line = f"{name}: {value * 1e3:.3f} ms"
         if baseline:
             ratio = value / baseline
