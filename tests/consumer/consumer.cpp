@@ -1,6 +1,7 @@
 // A minimal host: creates containers through the exports and checks what they
 // answer.  Exits non-zero on the first wrong answer.
 #include <corvane/Corvane.h>
+#include <corvane/ListCtrl.h>
 
 #include <cstdio>
 
@@ -26,6 +27,14 @@ int main() {
   CHECK(ACTGetExtraData(root, 2) == 0);
   corvane::CSize dpi = ACTGetContainerDPI(root);
   CHECK(dpi.cx == 96 && dpi.cy == 96);
+  // The host's list control, filled by the library.
+  corvane::CListCtrl list;
+  ACTControlSetup(root, &list);
+  CHECK(list.GetColumnCount() == 4);
+  CHECK(list.GetColumnWidth(2) == 200);
+  CHECK(ACTGetAliasField(root, &list) == 2);
+  CHECK(list.GetExtendedStyle() == (corvane::LVS_EX_GRIDLINES | corvane::LVS_EX_FULLROWSELECT));
+  ACTPlay(root, nullptr);  // no actions: plays nothing, and deleting waits for the end
   ACTDeleteContainer(root);
   ACTDeleteContainer(nullptr);
   std::printf("consumer: %s\n", failures ? "FAILED" : "ok");
