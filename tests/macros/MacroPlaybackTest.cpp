@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "MacroFixture.h"
+#include "actions/ActionHotKey.h"
 #include "corvane/Corvane.h"
 
 namespace corvane {
@@ -197,6 +198,34 @@ TEST_F(MacroTest, ExecuteAllRunsEverythingAtOnceWithoutAWindow) {
   macro.Add(new Probe(5));
   EXPECT_EQ(macro.ExecuteAll(), 5);
   EXPECT_EQ(Trace(), (Strings{"@0 run 4 hwnd 0", "@0 run 5 hwnd 0"}));
+}
+
+}  // namespace
+}  // namespace corvane
+
+namespace corvane {
+namespace {
+
+// The typical event end to end: the host plays a macro of two real hot keys
+// and waits for the end by deleting it.
+TEST_F(MacroTest, HostPlaysHotKeysWithTheirOwnTimingOnTopOfThePauses) {
+  void* macro = ACTCreateContainer(18);
+  for (BYTE key : {BYTE{'S'}, BYTE{'W'}}) {
+    auto* hotKey = new CActionHotKey;
+    hotKey->m_bCtrl = 1;
+    hotKey->m_cKey = key;
+    ACTAdd(macro, hotKey);
+  }
+  ACTPlay(macro, nullptr);
+  ACTDeleteContainer(macro);
+
+  std::vector<std::string> presses;
+  for (const auto& call : desktop.Calls())
+    if (call.fn == "keybd_event" && !(call.Number("flags") & KEYEVENTF_KEYUP))
+      presses.push_back("@" + std::to_string(call.t) + " " + std::to_string(call.Number("vk")));
+  EXPECT_EQ(presses, (Strings{"@200 17", "@200 83", "@700 17", "@700 87"}));
+  EXPECT_TRUE(desktop.AllReleased());
+  EXPECT_EQ(desktop.Now(), 1000u);  // two pauses of 200 ms and two hot keys of 300 ms
 }
 
 }  // namespace
