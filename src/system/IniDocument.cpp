@@ -45,13 +45,11 @@ inline std::string_view CleanFirstLine(std::string_view text, bool stopAtEquals 
   return std::string_view(p, static_cast<size_t>(stop - p));
 }
 
-// The same for a zero-terminated text, in one pass.
+// The same for a zero-terminated text.
 inline std::string_view CleanFirstLine(const char* text, bool stopAtEquals = false) {
-  const bool* stops = stopAtEquals ? kStops.key : kStops.value;
   const char* p = text;
   while (IsBlank(*p)) ++p;
-  const char* stop = p;
-  while (!stops[static_cast<unsigned char>(*stop)]) ++stop;
+  const char* stop = p + std::strcspn(p, stopAtEquals ? "\r\n=" : "\r\n");
   while (stop > p && IsBlank(stop[-1])) --stop;
   return std::string_view(p, static_cast<size_t>(stop - p));
 }
@@ -307,7 +305,7 @@ bool IniDocument::SetCleaned(std::string_view sectionName, std::string_view keyN
     Section created;
     created.lowerName = Lower(sectionName);
     created.hasHeader = true;
-    created.lines.reserve(8);
+    created.lines.reserve(16);
     Line header;
     header.offset = m_text.size();
     header.length = sectionName.size() + 2;
