@@ -1,5 +1,6 @@
 #include "system/IniDocument.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace corvane {
@@ -200,16 +201,34 @@ std::string IniDocument::Serialize() const {
   std::string out;
   out.reserve(m_text.size() - m_wasted + lines * m_lineEnd.size() + 3);
   if (m_bom) out += "\xEF\xBB\xBF";
+  // Lines that follow each other in the text, each with the document's line
+  // end after it (untouched lines of the file, lines added in a row), are
+  // copied as one run.
+  const std::string_view text(m_text);
+  const size_t endSize = m_lineEnd.size();
+  size_t runStart = 0, runEnd = 0;
+  auto emit = [&](const Line& line) {
+    const size_t end = line.offset + line.length;
+    const bool ended = text.substr(end, endSize) == m_lineEnd;
+    if (ended && line.offset == runEnd && runEnd != runStart) {
+      runEnd = end + endSize;
+      return;
+    }
+    out.append(text.substr(runStart, runEnd - runStart));
+    if (ended) {
+      runStart = line.offset;
+      runEnd = end + endSize;
+    } else {
+      runStart = runEnd = 0;
+      out.append(Text(line));
+      out.append(m_lineEnd);
+    }
+  };
   for (const Section& section : m_sections) {
-    for (const Line& line : section.lines) {
-      out.append(Text(line));
-      out.append(m_lineEnd);
-    }
-    for (const Line& line : section.trailing) {
-      out.append(Text(line));
-      out.append(m_lineEnd);
-    }
+    for (const Line& line : section.lines) emit(line);
+    for (const Line& line : section.trailing) emit(line);
   }
+  out.append(text.substr(runStart, runEnd - runStart));
   return out;
 }
 
@@ -249,11 +268,13 @@ IniDocument::Line IniDocument::AppendKeyLine(std::string_view key, std::string_v
   line.valueLength = static_cast<unsigned>(value.size());
   line.keyHash = hash;
   line.length = key.size() + 1 + value.size();
-  m_text.resize(line.offset + line.length);
+  // The line end follows in the text, so that Serialize copies runs of lines.
+  m_text.resize(line.offset + line.length + m_lineEnd.size());
   char* out = m_text.data() + line.offset;
   std::memcpy(out, key.data(), key.size());
   out[key.size()] = '=';
   if (!value.empty()) std::memcpy(out + key.size() + 1, value.data(), value.size());
+  std::memcpy(out + line.length, m_lineEnd.data(), m_lineEnd.size());
   return line;
 }
 
@@ -300,6 +321,7 @@ bool IniDocument::SetCleaned(std::string_view sectionName, std::string_view keyN
     if (!fileEmpty && last.trailing.empty()) {
       Line blank;
       blank.offset = m_text.size();
+      m_text += m_lineEnd;
       last.trailing.push_back(blank);
     }
     Section created;
@@ -312,6 +334,7 @@ bool IniDocument::SetCleaned(std::string_view sectionName, std::string_view keyN
     m_text += '[';
     m_text += sectionName;
     m_text += ']';
+    m_text += m_lineEnd;
     created.lines.push_back(header);
     m_sectionIndex.emplace(created.lowerName, m_sections.size());
     m_sections.push_back(std::move(created));
@@ -329,7 +352,7 @@ bool IniDocument::SetCleaned(std::string_view sectionName, std::string_view keyN
       return true;
     // The key keeps the spelling it has in the file.
     const std::string spelling(KeyOf(existing));
-    m_wasted += existing.length;
+    m_wasted += existing.length + m_lineEnd.size();
     existing = AppendKeyLine(spelling, value, KeyHash(spelling));
   } else {
     // A new key goes after the section's last line, before its trailing
@@ -345,10 +368,11 @@ bool IniDocument::SetCleaned(std::string_view sectionName, std::string_view keyN
 void IniDocument::CompactIfWasteful() {
   if (m_wasted < (1u << 20) || m_wasted < m_text.size() / 2) return;
   std::string text;
-  text.reserve(m_text.size() - m_wasted);
+  text.reserve(m_text.size() - std::min(m_wasted, m_text.size()));
   auto move = [&](Line& line) {
     const size_t offset = text.size();
     text.append(Text(line));
+    text.append(m_lineEnd);
     line.offset = offset;
   };
   for (Section& section : m_sections) {
