@@ -1,6 +1,8 @@
 #include "actions/ActionRegKey.h"
 
 #include <cstdio>
+#include <cstring>
+#include <vector>
 
 namespace corvane {
 
@@ -39,6 +41,29 @@ DWORD CActionRegKey::QueryValue(LPCSTR valueName, DWORD type, void* data, DWORD 
   if (status != ERROR_SUCCESS) return 0;
   if (!TypeMatches(type, storedType)) return 0;
   return count;
+}
+
+bool CActionRegKey::QueryText(LPCSTR valueName, CString& text) {
+  constexpr DWORD kLongestText = 1 << 20;
+  if (!m_hKey) return false;
+  std::vector<char> buffer(256);
+  // The value may grow between asking its size and reading it: try again a
+  // few times with the size the registry reports.
+  for (int attempt = 0; attempt < 4; ++attempt) {
+    DWORD storedType = REG_NONE;
+    DWORD count = static_cast<DWORD>(buffer.size());
+    const LSTATUS status = RegQueryValueExA(m_hKey, valueName, nullptr, &storedType,
+                                            reinterpret_cast<LPBYTE>(buffer.data()), &count);
+    if (status == ERROR_MORE_DATA && count > buffer.size() && count <= kLongestText) {
+      buffer.resize(count);
+      continue;
+    }
+    if (status != ERROR_SUCCESS || !TypeMatches(REG_SZ, storedType) || count > buffer.size()) return false;
+    const char* end = static_cast<const char*>(std::memchr(buffer.data(), '\0', count));
+    text = CString(buffer.data(), static_cast<int>(end ? end - buffer.data() : count));
+    return true;
+  }
+  return false;
 }
 
 bool CActionRegKey::SetValue(LPCSTR valueName, DWORD type, const void* data, DWORD size) {

@@ -22,6 +22,11 @@ class CActionRegKey {
   // answers the byte count the registry reports, or 0 when the call fails or
   // no key is held.  data may be null to ask for the size.
   DWORD QueryValue(LPCSTR valueName, DWORD type, void* data, DWORD size);
+  // Reads a text value (REG_SZ or REG_EXPAND_SZ) whole, cut at its first
+  // zero byte.  False, with text unchanged, when no key is held or the value
+  // is missing, of another type or longer than 1 MiB.  An empty value is
+  // found and gives the empty text.
+  bool QueryText(LPCSTR valueName, CString& text);
   // RegSetValueExA on the held key; false when it fails or no key is held.
   bool SetValue(LPCSTR valueName, DWORD type, const void* data, DWORD size);
   void Close();
