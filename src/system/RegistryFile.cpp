@@ -198,7 +198,12 @@ bool ParseHexBytes(std::string_view first, const std::vector<std::string_view>& 
       start = comma + 1;
     }
     if (!continues || index + 1 >= lines.size()) return true;
-    text = Trim(lines[++index]);
+    // Only a line of hex digits continues the value; a key header or another
+    // value after a stray backslash is left for the caller to read.
+    const std::string_view next = Trim(lines[index + 1]);
+    if (next.empty() || HexDigit(next.front()) < 0) return true;
+    text = next;
+    ++index;
   }
 }
 
