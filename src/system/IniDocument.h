@@ -35,6 +35,7 @@ class IniDocument {
   // mark, lines without brackets or equals signs, no final line end.
   static IniDocument Parse(std::string_view text);
   static IniDocument Parse(std::string&& text);
+  static IniDocument Parse(const char* text) { return Parse(std::string_view(text ? text : "")); }
   std::string Serialize() const;
 
   // The value of key in section; false when either is missing.  The view

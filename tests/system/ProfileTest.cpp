@@ -275,6 +275,13 @@ TEST(IniDocumentText, SerializeGivesBackWhatWasParsed) {
   }
 }
 
+TEST(IniDocumentText, LiteralsAndNullsAreAccepted) {
+  std::string_view value;
+  EXPECT_TRUE(IniDocument::Parse("[S]\nk=v\n").Find("s", "K", value));
+  EXPECT_EQ(value, "v");
+  EXPECT_EQ(IniDocument::Parse(static_cast<const char*>(nullptr)).KeyCount(), 0u);
+}
+
 TEST(IniDocumentText, ManyKeysInOneSectionAndRepeatedWrites) {
   IniDocument doc;
   for (int i = 0; i < 300; ++i) ASSERT_TRUE(doc.Set("S", "Key" + std::to_string(i), std::to_string(i)));
