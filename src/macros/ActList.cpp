@@ -2,6 +2,7 @@
 
 #include <new>
 
+#include "dialogs/ActionEditing.h"
 #include "surface/TabletDriver.h"
 
 namespace corvane {
@@ -17,9 +18,6 @@ CContainer* CActList::Clone() { return new (std::nothrow) CActList(*this); }
 
 HKEY CActList::OpenRegistryKey(int create) { return GetFunctionKeyRegistryKey(m_nFKeyID, create != 0 ? 1 : 0); }
 
-CAction* CActList::EditListAction(CAction*) {
-  // The action sheet is not part of this library yet: nothing is built.
-  return nullptr;
-}
+CAction* CActList::EditListAction(CAction* action) { return EditListActionInSheet(action); }
 
 }  // namespace corvane

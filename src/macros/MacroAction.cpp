@@ -7,6 +7,7 @@
 #include "actions/Action.h"
 #include "actions/ActionRegKey.h"
 #include "container/ProfileValue.h"
+#include "dialogs/ActionEditing.h"
 #include "corvane/ListCtrl.h"
 #include "system/Desktop.h"
 #include "system/Profile.h"
@@ -191,9 +192,29 @@ int CMacroAction::GetAliasField(CListCtrl*) { return 2; }
 
 // ---------------------------------------------------------------- editing
 
-CAction* CMacroAction::EditAction(CAction*, int) {
-  // The action sheet is not part of this library yet: nothing is built.
-  return nullptr;
+CAction* CMacroAction::EditAction(CAction* action, int preset) { return EditActionInSheet(action, preset); }
+
+int CMacroAction::OnInsertNew(int index) {
+  const int count = GetCount();
+  int position = index == -1 ? m_nCurSel : index;
+  if (position < 0 || position >= count) position = count;  // no position: append
+  CAction* action = EditAction(nullptr, -1);
+  if (!action) return 0;
+  InsertAt(position, action);
+  m_nCurSel = position;
+  return 1;
+}
+
+int CMacroAction::OnEditItem(int index, int preset) {
+  const int position = index == -1 ? m_nCurSel : index;
+  if (position < 0 || position >= GetCount()) return 0;
+  CAction* old = ActionAt(position);
+  if (!old) return 0;
+  CAction* action = EditAction(old, preset);
+  if (!action) return 0;
+  SetAt(position, action);
+  delete old;
+  return 1;
 }
 
 // ---------------------------------------------------------------- playback

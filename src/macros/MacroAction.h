@@ -47,6 +47,8 @@ class CMacroAction : public CContainer {
   void ControlInsertItem(CListCtrl* list, int index) override;
   void ControlItemChanged(CListCtrl* list, int column, int index) override;
   int GetAliasField(CListCtrl* list) override;
+  int OnInsertNew(int index) override;
+  int OnEditItem(int index, int preset) override;
   void Play(void* parameter) override;
 
   // The five operations a macro adds, in this order.
