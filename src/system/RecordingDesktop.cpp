@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdlib>
 #include <cstdio>
 #include <ctime>
 #include <new>
@@ -153,6 +154,12 @@ void RecordingDesktop::Record(const char* fn, Args args) {
   call.t = m_clock;
   call.fn = fn;
   call.args = std::move(args);
+  if (m_stream) {
+    std::string line = call.ToJson();
+    line += '\n';
+    std::fwrite(line.data(), 1, line.size(), m_stream);
+    std::fflush(m_stream);
+  }
   m_calls.push_back(std::move(call));
   if (m_limit && m_calls.size() > m_limit) m_calls.pop_front();
 }
@@ -507,6 +514,89 @@ void RecordingDesktop::GetLocalTime(LPSYSTEMTIME time) {
   time->wMinute = static_cast<WORD>(local->tm_min);
   time->wSecond = static_cast<WORD>(local->tm_sec);
   time->wMilliseconds = static_cast<WORD>(millis);
+}
+
+}  // namespace corvane
+
+namespace corvane {
+
+void RecordingDesktop::StreamTo(std::FILE* out) {
+  std::lock_guard lock(m_mutex);
+  m_stream = out;
+}
+
+bool ParseLocalTime(const char* text, SYSTEMTIME& time) {
+  if (!text) return false;
+  int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+  char tail = 0;
+  if (std::sscanf(text, "%4d-%2d-%2d %2d:%2d:%2d%c", &year, &month, &day, &hour, &minute, &second, &tail) != 6)
+    return false;
+  static const int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (year < 1601 || year > 9999 || month < 1 || month > 12 || day < 1 || day > kDays[month - 1] || hour > 23 ||
+      minute > 59 || second > 59 || hour < 0 || minute < 0 || second < 0)
+    return false;
+  const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+  if (month == 2 && day == 29 && !leap) return false;
+  // Day of the week (0 = Sunday), Sakamoto's method.
+  static const int kOffsets[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+  int y = year - (month < 3 ? 1 : 0);
+  const int weekday = (y + y / 4 - y / 100 + y / 400 + kOffsets[month - 1] + day) % 7;
+  time = SYSTEMTIME{static_cast<WORD>(year),   static_cast<WORD>(month),  static_cast<WORD>(weekday),
+                    static_cast<WORD>(day),    static_cast<WORD>(hour),   static_cast<WORD>(minute),
+                    static_cast<WORD>(second), 0};
+  return true;
+}
+
+bool ConfigureFromEnvironment(RecordingDesktop& desktop) {
+  bool ok = true;
+  if (const char* trace = std::getenv("CORVANE_DESKTOP_TRACE"); trace && *trace) {
+    if (std::string(trace) == "-") {
+      desktop.StreamTo(stdout);
+    } else if (std::FILE* file = std::fopen(trace, "a")) {
+      desktop.StreamTo(file);  // kept open for the life of the process
+    } else {
+      ok = false;
+    }
+  }
+  const char* settings = std::getenv("CORVANE_DESKTOP");
+  if (!settings) return ok;
+  std::string all(settings);
+  size_t start = 0;
+  while (start <= all.size()) {
+    size_t end = all.find(';', start);
+    if (end == std::string::npos) end = all.size();
+    std::string item = all.substr(start, end - start);
+    start = end + 1;
+    size_t eq = item.find('=');
+    if (item.empty()) continue;
+    if (eq == std::string::npos) {
+      ok = false;
+      continue;
+    }
+    const std::string name = item.substr(0, eq);
+    const std::string value = item.substr(eq + 1);
+    char* rest = nullptr;
+    const unsigned long long number = std::strtoull(value.c_str(), &rest, 10);
+    const bool isNumber = !value.empty() && rest && *rest == '\0';
+    if (name == "foreground" && isNumber)
+      desktop.SetForeground(WindowFromNumber(static_cast<std::uintptr_t>(number)));
+    else if (name == "active" && isNumber)
+      desktop.SetActive(WindowFromNumber(static_cast<std::uintptr_t>(number)));
+    else if (name == "zoomed" && isNumber)
+      desktop.SetZoomed(WindowFromNumber(static_cast<std::uintptr_t>(number)), true);
+    else if (name == "sound-ms" && isNumber && number <= 0xFFFFFFFFull)
+      desktop.SetSoundDuration(static_cast<DWORD>(number));
+    else if (name == "time") {
+      SYSTEMTIME time{};
+      if (ParseLocalTime(value.c_str(), time))
+        desktop.SetLocalTime(time);
+      else
+        ok = false;
+    } else {
+      ok = false;
+    }
+  }
+  return ok;
 }
 
 }  // namespace corvane

@@ -15,6 +15,7 @@
 #pragma once
 
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <deque>
 #include <iosfwd>
@@ -67,6 +68,9 @@ class RecordingDesktop : public DesktopBackend {
   // One JSON object a line, in the order of the calls.
   std::string ToJsonLines() const;
   void WriteJsonLines(std::ostream& out) const;
+  // Also writes each call, as it is recorded, as one JSON line to out (and
+  // flushes it); null stops.  The file stays the caller's.
+  void StreamTo(std::FILE* out);
 
   // ---- State a test sets.
   void SetForeground(HWND window);
@@ -141,6 +145,7 @@ class RecordingDesktop : public DesktopBackend {
   mutable std::mutex m_mutex;
   std::deque<Call> m_calls;
   std::size_t m_limit = 0;
+  std::FILE* m_stream = nullptr;
   std::uint64_t m_clock = 0;
 
   HWND m_foreground = nullptr;
@@ -169,5 +174,19 @@ class RecordingDesktop : public DesktopBackend {
 // quotes, backslashes and control characters are escaped, and each byte that
 // is not part of valid UTF-8 becomes \u00XX with that byte's value.
 void AppendJsonString(std::string& out, const std::string& text);
+
+// Sets up a recording desktop from the environment (used for the default
+// backend on platforms without a real one, and by hosts' dry runs):
+//   CORVANE_DESKTOP_TRACE  "-" streams the record to standard output, any
+//                          other text names a file it is appended to;
+//   CORVANE_DESKTOP        settings separated by ";": foreground=N, active=N,
+//                          zoomed=N (window N is maximized), time=YYYY-MM-DD
+//                          HH:MM:SS (a fixed local time), sound-ms=N (length
+//                          of a synchronous sound).
+// Unknown or malformed settings are ignored.  Answers false when a setting
+// could not be used (the backend is configured as far as possible).
+bool ConfigureFromEnvironment(RecordingDesktop& desktop);
+// Parses "YYYY-MM-DD HH:MM:SS" (the day of the week is computed).
+bool ParseLocalTime(const char* text, SYSTEMTIME& time);
 
 }  // namespace corvane

@@ -10,6 +10,7 @@ DesktopBackend* CreateDefaultDesktopBackend() {
   // A host that runs for days must not grow without bound; a caller that
   // wants a whole record (a dry run, a test) makes its own recorder.
   backend->SetRecordLimit(65536);
+  ConfigureFromEnvironment(*backend);
   return backend;
 }
 
