@@ -32,9 +32,15 @@ void PrintText(const TemplateTree& tree) {
                 << (macro.actions.size() == 1 ? "" : "s") << "\n";
       int n = 1;
       for (const ActionInfo& action : macro.actions) {
-        // A description names its kind itself; the type name stands in for a
-        // missing one.
-        std::cout << "    " << n++ << ". " << (action.description.empty() ? action.type : action.description);
+        // Most descriptions name their kind themselves; the others get the
+        // type name in front.
+        std::cout << "    " << n++ << ". ";
+        if (action.description.empty())
+          std::cout << action.type;
+        else if (action.description.rfind(action.type, 0) == 0)
+          std::cout << action.description;
+        else
+          std::cout << action.type << ": " << action.description;
         if (!action.alias.empty()) std::cout << "  [" << action.alias << "]";
         std::cout << "\n";
       }
