@@ -143,8 +143,10 @@ TEST(Container, ExtraDataIsKeptApartFromChildren) {
   EXPECT_EQ(root.GetExtraData(4), 0u);
   EXPECT_EQ(root.GetExtraData(-1), 0u);
   EXPECT_EQ(root.GetCount(), 0);
-  root.Add(new Leaf);
+  Leaf* taken = new Leaf;
+  root.Add(taken);
   root.RemoveAt(0, 1000);
+  delete taken;  // a child taken out belongs to the caller
   EXPECT_EQ(root.GetExtraData(5), 7u);
 }
 
