@@ -38,7 +38,8 @@ int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& n
   static thread_local std::mt19937_64 random{std::random_device{}()};
   for (int attempt = 0; attempt < 16; ++attempt) {
     char suffix[32];
-    std::snprintf(suffix, sizeof suffix, ".~%012llx.tmp",
+    // (Not ".tmp": a folder scan for templates must never pick one up.)
+    std::snprintf(suffix, sizeof suffix, ".~%012llx.new",
                   static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
     name = target + suffix;
     const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
