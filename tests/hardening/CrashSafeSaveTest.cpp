@@ -1,0 +1,258 @@
+// Saves that are killed: a child process saves over and over and is killed
+// with SIGKILL at a random moment, a thousand times.  After every kill the
+// file must hold either the complete old or the complete new content, never
+// a mix, never a cut and never nothing.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/mman.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+#include <random>
+#include <string>
+
+#include "support/TestSupport.h"
+#include "system/AtomicFile.h"
+#include "system/Files.h"
+#include "system/IniDocument.h"
+#include "system/Profile.h"
+#include "system/ProfileStore.h"
+#include "system/WriteBatch.h"
+
+namespace corvane {
+namespace {
+
+// CORVANE_CRASH_KILLS overrides the number of kills (e.g. for a longer soak).
+int KillCount() {
+  const char* text = std::getenv("CORVANE_CRASH_KILLS");
+  const int count = text ? std::atoi(text) : 0;
+  return count > 0 ? count : 1000;
+}
+
+// Shared with the child: how far it got before it was killed.
+struct ChildState {
+  std::atomic<int> phase;  // 0 starting, 1 saving
+  std::atomic<long> saves;  // saves completed
+};
+
+struct KillStats {
+  int kills = 0;
+  int inFirstSave = 0;   // killed before its first save was complete
+  int afterASave = 0;    // killed after at least one complete save
+  int strayTemporaries = 0;
+  int strayWithFileExtension = 0;  // strays whose name ends like the file's
+};
+
+// Forks a child that runs save(state) in a loop, kills it after a random
+// delay, and calls check() on the file; repeats count times.  The delay range
+// is tuned to the measured length of one save so that kills land during and
+// between saves.
+KillStats KillRepeatedly(int count, double saveMicros, const std::function<void(ChildState&)>& saveLoop,
+                         const std::function<void()>& check, const std::filesystem::path& folder) {
+  auto* state = static_cast<ChildState*>(
+      ::mmap(nullptr, sizeof(ChildState), PROT_READ | PROT_WRITE, MAP_SHARED | MAP_ANONYMOUS, -1, 0));
+  EXPECT_NE(state, MAP_FAILED);
+  std::mt19937 random(12345);
+  const int maxDelay = static_cast<int>(saveMicros * 1.5) + 50;
+  std::uniform_int_distribution<int> delay(0, maxDelay);
+  KillStats stats;
+  for (int i = 0; i < count; ++i) {
+    state->phase = 0;
+    state->saves = 0;
+    const pid_t child = ::fork();
+    if (child == 0) {
+      saveLoop(*state);
+      ::_exit(0);
+    }
+    // The delay counts from the start of the first save, so that the kills
+    // fall inside and between saves rather than into the child's start.
+    for (int waited = 0; state->phase == 0 && waited < 100000; ++waited) ::usleep(20);
+    ::usleep(static_cast<useconds_t>(delay(random)));
+    ::kill(child, SIGKILL);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFSIGNALED(status)) << "the child ended by itself";
+    ++stats.kills;
+    if (state->saves == 0)
+      ++stats.inFirstSave;
+    else
+      ++stats.afterASave;
+    check();
+    if (::testing::Test::HasFailure()) break;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+      const std::string name = entry.path().filename().string();
+      if (name.find(".~") == std::string::npos) continue;
+      ++stats.strayTemporaries;
+      if (name.ends_with(".tmp") || name.ends_with(".tmt")) ++stats.strayWithFileExtension;
+      std::filesystem::remove(entry.path());
+    }
+  }
+  ::munmap(state, sizeof(ChildState));
+  std::printf("[   info   ] %d kills: %d in the first save, %d after a complete save; %d stray temporary files"
+              " (one save takes %.0f us)\n",
+              stats.kills, stats.inFirstSave, stats.afterASave, stats.strayTemporaries, saveMicros);
+  return stats;
+}
+
+double MicrosOf(const std::function<void()>& work, int repeats) {
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < repeats; ++i) work();
+  return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / repeats;
+}
+
+// A template file of 100 macros of two actions each, every value marked with
+// the generation that wrote it.
+constexpr int kMacros = 100;
+constexpr int kActions = 2;
+
+template <typename SetFn>
+void WriteTemplate(const std::string& g, SetFn set) {
+  set("Template", "TemplateName", "Generation " + g);
+  set("Template", "ExeName", "WINWORD.EXE");
+  set("Template", "ModuleName", "WINWORD");
+  set("Template", "ClassName", "OpusApp");
+  set("Template", "Count", std::to_string(kMacros));
+  for (int m = 1; m <= kMacros; ++m) {
+    const std::string section = "MacroSection." + std::to_string(m);
+    set(section, "ID", std::to_string(m));
+    set(section, "Alias", "Macro " + std::to_string(m) + " of generation " + g);
+    set(section, "Count", std::to_string(kActions));
+    for (int a = 1; a <= kActions; ++a) {
+      char name[64];
+      std::snprintf(name, sizeof name, "%s.%02d", section.c_str(), a);
+      set(name, "Type", "3");
+      set(name, "Keys", "17,83," + g);
+      set(name, "Description", "Ctrl+S, generation " + g);
+    }
+  }
+}
+
+void SaveTemplate(const std::string& file, long generation) {
+  WriteBatch batch;
+  WriteTemplate(std::to_string(generation), [&](const std::string& section, const std::string& key, const std::string& value) {
+    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
+  });
+}
+
+// The bytes a save of a generation must leave: built once with a marker in
+// place of the generation, which is then filled in.
+std::string ExpectedTemplate(long generation) {
+  static const std::string pattern = [] {
+    IniDocument doc;
+    WriteTemplate("#", [&](const std::string& section, const std::string& key, const std::string& value) {
+      doc.Set(section, key, value);
+    });
+    return doc.Serialize();
+  }();
+  const std::string g = std::to_string(generation);
+  std::string out;
+  out.reserve(pattern.size() + 1000 * g.size());
+  for (char c : pattern) {
+    if (c == '#')
+      out += g;
+    else
+      out += c;
+  }
+  return out;
+}
+
+long GenerationOf(const std::string& content) {
+  const std::string* name = IniDocument::Parse(content).Find("Template", "TemplateName");
+  if (!name || name->rfind("Generation ", 0) != 0) return -1;
+  return std::atol(name->c_str() + 11);
+}
+
+TEST(CrashSafeSave, KilledTemplateSaveLeavesTheOldOrTheNewFileWhole) {
+  test::TempDir dir;
+  const std::string file = dir.file("word.tmp");
+  ProfileStore::Reset();
+  SaveTemplate(file, 0);
+  long generation = 0;
+  const double saveMicros = MicrosOf([&] { SaveTemplate(file, ++generation); }, 20);
+  ProfileStore::Reset();
+  long current = generation;
+
+  const KillStats stats = KillRepeatedly(
+      KillCount(), saveMicros,
+      [&](ChildState& state) {
+        // Read the file first (as an editor does before the user saves), so
+        // that the kills fall into saves rather than into the first parse.
+        // (The child is a copy of this process: it knows the generation the
+        // last check found.)
+        (void)GetPrivateProfileIntA("Template", "Count", 0, file.c_str());
+        for (long next = current + 1;; ++next) {
+          state.phase = 1;
+          SaveTemplate(file, next);
+          ++state.saves;
+        }
+      },
+      [&] {
+        const std::string content = test::ReadFile(file);
+        ASSERT_FALSE(content.empty()) << "the file was left empty";
+        const long found = GenerationOf(content);
+        ASSERT_GE(found, 0) << "the file lost its header";
+        ASSERT_EQ(content, ExpectedTemplate(found)) << "the file mixes or cuts generation " << found;
+        current = found;
+      },
+      dir.path());
+  // The kills must have hit both the middle of a save and the time after one
+  // (or the test proved nothing), and a temporary left by a kill must never
+  // look like a template.
+  EXPECT_GT(stats.inFirstSave, 0);
+  EXPECT_GT(stats.afterASave, 0);
+  EXPECT_EQ(stats.strayWithFileExtension, 0);
+}
+
+// The atomic replacement and the installer's file copy, with a large file so
+// that kills land inside the write.
+TEST(CrashSafeSave, KilledReplaceAndCopyLeaveTheOldOrTheNewFileWhole) {
+  test::TempDir dir;
+  const std::string target = dir.file("Scribora.dot");
+  const std::string sources[2] = {dir.file("source-a"), dir.file("source-b")};
+  const std::string contents[2] = {std::string(512 * 1024, 'a') + "end a", std::string(300 * 1024, 'b') + "end b"};
+  for (int i = 0; i < 2; ++i) test::WriteFile(sources[i], contents[i]);
+  ASSERT_TRUE(ReplaceFileContent(target, contents[0]));
+
+  auto check = [&] {
+    const std::string content = test::ReadFile(target);
+    ASSERT_TRUE(content == contents[0] || content == contents[1])
+        << "the file holds " << content.size() << " bytes of neither version";
+  };
+  const double replaceMicros = MicrosOf([&] { ReplaceFileContent(target, contents[1]); }, 10);
+  const KillStats replaced = KillRepeatedly(
+      KillCount() / 2, replaceMicros,
+      [&](ChildState& state) {
+        for (int i = 0;; i ^= 1) {
+          state.phase = 1;
+          ReplaceFileContent(target, contents[i]);
+          ++state.saves;
+        }
+      },
+      check, dir.path());
+  EXPECT_GT(replaced.inFirstSave, 0);
+  EXPECT_GT(replaced.afterASave, 0);
+
+  // The installer's copy.
+  const double copyMicros = MicrosOf([&] { CopyFileA(sources[0].c_str(), target.c_str(), FALSE); }, 10);
+  const KillStats copied = KillRepeatedly(
+      KillCount() / 2, copyMicros,
+      [&](ChildState& state) {
+        for (int i = 0;; i ^= 1) {
+          state.phase = 1;
+          CopyFileA(sources[i].c_str(), target.c_str(), FALSE);
+          ++state.saves;
+        }
+      },
+      check, dir.path());
+  EXPECT_GT(copied.inFirstSave, 0);
+  EXPECT_GT(copied.afterASave, 0);
+}
+
+}  // namespace
+}  // namespace corvane
