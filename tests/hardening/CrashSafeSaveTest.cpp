@@ -12,6 +12,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <functional>
 #include <random>
@@ -23,6 +24,9 @@
 #include "system/IniDocument.h"
 #include "system/Profile.h"
 #include "system/ProfileStore.h"
+#include "system/Registry.h"
+#include "system/RegistryFile.h"
+#include "system/RegistryStore.h"
 #include "system/WriteBatch.h"
 
 namespace corvane {
@@ -209,39 +213,111 @@ TEST(CrashSafeSave, KilledTemplateSaveLeavesTheOldOrTheNewFileWhole) {
   EXPECT_EQ(stats.strayWithFileExtension, 0);
 }
 
-// The atomic replacement and the installer's file copy, with a large file so
-// that kills land inside the write.
-TEST(CrashSafeSave, KilledReplaceAndCopyLeaveTheOldOrTheNewFileWhole) {
-  test::TempDir dir;
-  const std::string target = dir.file("Scribora.dot");
-  const std::string sources[2] = {dir.file("source-a"), dir.file("source-b")};
-  const std::string contents[2] = {std::string(512 * 1024, 'a') + "end a", std::string(300 * 1024, 'b') + "end b"};
-  for (int i = 0; i < 2; ++i) test::WriteFile(sources[i], contents[i]);
-  ASSERT_TRUE(ReplaceFileContent(target, contents[0]));
+// The registry store: 100 function-key keys with an action subkey each, all
+// values marked with the generation, saved in one batch.
+constexpr int kRegistryKeys = 100;
 
-  auto check = [&] {
-    const std::string content = test::ReadFile(target);
-    ASSERT_TRUE(content == contents[0] || content == contents[1])
-        << "the file holds " << content.size() << " bytes of neither version";
-  };
-  const double replaceMicros = MicrosOf([&] { ReplaceFileContent(target, contents[1]); }, 10);
-  const KillStats replaced = KillRepeatedly(
-      KillCount() / 2, replaceMicros,
+std::string RegistryKeyName(int k) {
+  char name[64];
+  std::snprintf(name, sizeof name, "Software\\Corvane\\KillTest\\FKey%02d", k);
+  return name;
+}
+
+void SaveRegistry(long generation) {
+  WriteBatch batch;
+  const DWORD g = static_cast<DWORD>(generation);
+  for (int k = 1; k <= kRegistryKeys; ++k) {
+    HKEY key = nullptr, action = nullptr;
+    if (RegCreateKeyA(HKEY_CURRENT_USER, RegistryKeyName(k).c_str(), &key) != ERROR_SUCCESS) continue;
+    RegSetValueExA(key, "ID", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&g), sizeof g);
+    const BYTE count[2] = {1, 0};
+    RegSetValueExA(key, "Count", 0, REG_BINARY, count, sizeof count);
+    if (RegCreateKeyA(key, "Action01", &action) == ERROR_SUCCESS) {
+      RegSetValueExA(action, "Type", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&g), sizeof g);
+      RegCloseKey(action);
+    }
+    RegCloseKey(key);
+  }
+}
+
+std::string ExpectedRegistry(long generation) {
+  RegistryFile hives;
+  const DWORD g = static_cast<DWORD>(generation);
+  const std::string number(reinterpret_cast<const char*>(&g), sizeof g);
+  for (int k = 1; k <= kRegistryKeys; ++k) {
+    RegistryKey& key = hives.Create("HKEY_CURRENT_USER", RegistryFile::SplitPath(RegistryKeyName(k)));
+    key.SetValue("ID", REG_DWORD, number);
+    key.SetValue("Count", REG_BINARY, std::string("\x01\x00", 2));
+    key.CreateChild("Action01").SetValue("Type", REG_DWORD, number);
+  }
+  return hives.Serialize();
+}
+
+long RegistryGeneration(const std::string& content) {
+  const RegistryFile hives = RegistryFile::Parse(content);
+  const RegistryKey* key = hives.Find("HKEY_CURRENT_USER", RegistryFile::SplitPath(RegistryKeyName(1)));
+  const RegistryValue* id = key ? key->FindValue("ID") : nullptr;
+  if (!id || id->data.size() != 4) return -1;
+  DWORD g = 0;
+  std::memcpy(&g, id->data.data(), 4);
+  return static_cast<long>(g);
+}
+
+TEST(CrashSafeSave, KilledRegistrySaveLeavesTheOldOrTheNewFileWhole) {
+  test::TempDir dir;
+  const std::string file = dir.file("registry.reg");
+  test::ScopedRegistryFile useFile(file);
+  RegistryStore::Reset();
+  SaveRegistry(0);
+  long generation = 0;
+  const double saveMicros = MicrosOf([&] { SaveRegistry(++generation); }, 10);
+  RegistryStore::Reset();
+  long current = generation;
+  ASSERT_EQ(test::ReadFile(file), ExpectedRegistry(current));
+
+  const KillStats stats = KillRepeatedly(
+      KillCount(), saveMicros,
       [&](ChildState& state) {
-        for (int i = 0;; i ^= 1) {
+        DWORD size = 0;
+        HKEY key = nullptr;
+        // Read first, so that the kills fall into saves rather than the parse.
+        if (RegOpenKeyExA(HKEY_CURRENT_USER, RegistryKeyName(1).c_str(), 0, KEY_READ, &key) == ERROR_SUCCESS) {
+          RegQueryValueExA(key, "ID", nullptr, nullptr, nullptr, &size);
+          RegCloseKey(key);
+        }
+        for (long next = current + 1;; ++next) {
           state.phase = 1;
-          ReplaceFileContent(target, contents[i]);
+          SaveRegistry(next);
           ++state.saves;
         }
       },
-      check, dir.path());
-  EXPECT_GT(replaced.inFirstSave, 0);
-  EXPECT_GT(replaced.afterASave, 0);
+      [&] {
+        const std::string content = test::ReadFile(file);
+        ASSERT_FALSE(content.empty()) << "the registry file was left empty";
+        const long found = RegistryGeneration(content);
+        ASSERT_GE(found, 0) << "the registry file lost its keys";
+        ASSERT_EQ(content, ExpectedRegistry(found)) << "the file mixes or cuts generation " << found;
+        current = found;
+      },
+      dir.path());
+  EXPECT_GT(stats.inFirstSave, 0);
+  EXPECT_GT(stats.afterASave, 0);
+  EXPECT_FALSE(std::filesystem::exists(file + ".damaged")) << "a complete file was taken for a damaged one";
+}
 
-  // The installer's copy.
-  const double copyMicros = MicrosOf([&] { CopyFileA(sources[0].c_str(), target.c_str(), FALSE); }, 10);
+// The installer's file copy (CopyFileA, which replaces the target through a
+// temporary beside it), with templates of 64 and 48 KiB.
+TEST(CrashSafeSave, KilledCopyLeavesTheOldOrTheNewFileWhole) {
+  test::TempDir dir;
+  const std::string target = dir.file("Scribora.dot");
+  const std::string sources[2] = {dir.file("source-a"), dir.file("source-b")};
+  const std::string contents[2] = {std::string(64 * 1024, 'a') + "end a", std::string(48 * 1024, 'b') + "end b"};
+  for (int i = 0; i < 2; ++i) test::WriteFile(sources[i], contents[i]);
+  ASSERT_TRUE(CopyFileA(sources[0].c_str(), target.c_str(), FALSE));
+
+  const double copyMicros = MicrosOf([&] { CopyFileA(sources[1].c_str(), target.c_str(), FALSE); }, 10);
   const KillStats copied = KillRepeatedly(
-      KillCount() / 2, copyMicros,
+      KillCount(), copyMicros,
       [&](ChildState& state) {
         for (int i = 0;; i ^= 1) {
           state.phase = 1;
@@ -249,7 +325,12 @@ TEST(CrashSafeSave, KilledReplaceAndCopyLeaveTheOldOrTheNewFileWhole) {
           ++state.saves;
         }
       },
-      check, dir.path());
+      [&] {
+        const std::string content = test::ReadFile(target);
+        ASSERT_TRUE(content == contents[0] || content == contents[1])
+            << "the file holds " << content.size() << " bytes of neither version";
+      },
+      dir.path());
   EXPECT_GT(copied.inFirstSave, 0);
   EXPECT_GT(copied.afterASave, 0);
 }
