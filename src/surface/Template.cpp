@@ -15,6 +15,11 @@ namespace {
 constexpr const char* kTemplateSection = "Template";
 constexpr const char* kMacroSection = "MacroSection";
 
+// The most macro sections a template reads, whatever its "Count" says: a
+// damaged count (2147483647) would otherwise keep the host busy for hours
+// looking for sections that are not there.
+constexpr int kMaxTemplateMacros = 65535;
+
 // Reads one name key: the stored text, or the default when the key is
 // missing; a key present with an empty value gives the empty text.
 CString ReadName(const CString& file, const char* key, const char* defaultText) {
@@ -54,7 +59,8 @@ int CTemplate::ReadContainer(const CString& file, const CString&) {
   m_strExeName = ReadName(file, "ExeName", "NONE");
   m_strModuleName = ReadName(file, "ModuleName", "NONE");
   m_strClassName = ReadName(file, "ClassName", "NONE");
-  const int count = static_cast<int>(GetPrivateProfileIntA(kTemplateSection, "Count", 0, file));
+  int count = static_cast<int>(GetPrivateProfileIntA(kTemplateSection, "Count", 0, file));
+  if (count > kMaxTemplateMacros) count = kMaxTemplateMacros;
   for (int i = 1; i <= count; ++i) {
     CMacroAction* macro = new (std::nothrow) CMacroAction;
     if (!macro) break;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "corvane/Corvane.h"
 #include "support/TestSupport.h"
 #include "system/IniDocument.h"
 #include "system/Profile.h"
@@ -62,6 +63,19 @@ TEST(ProfileRobustness, NamesCutAtALineBreakAreFoundAgainBeforeAndAfterASave) {
   ASSERT_NE(reread.Find("Macro", "Alias"), nullptr);
   EXPECT_EQ(*reread.Find("Macro", "Alias"), "value");
   EXPECT_EQ(reread.Serialize(), doc.Serialize());
+}
+
+// A damaged count must not make a read search for billions of sections.
+TEST(ProfileRobustness, TemplateWithAHugeCountReadsTheMacrosThatExist) {
+  test::TempDir dir;
+  const std::string file = dir.file("damaged.tmp");
+  test::WriteFile(file,
+                  "[Template]\nCount=2147483647\n[MacroSection.1]\nID=7\nCount=1\n"
+                  "[MacroSection.1.01]\nType=3\nchar=65\n[MacroSection.2]\nCount=-5\n");
+  void* templ = ACTCreateContainer(CORVANE_TYPE_TEMPLATE);
+  EXPECT_EQ(ACTReadContainer(templ, file.c_str()), 1);
+  ASSERT_EQ(ACTGetCount(templ), 1);
+  ACTDeleteContainer(templ);
 }
 
 }  // namespace
