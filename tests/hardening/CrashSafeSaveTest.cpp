@@ -19,7 +19,7 @@
 #include <string>
 
 #include "support/TestSupport.h"
-#include "system/AtomicFile.h"
+#include "corvane/Corvane.h"
 #include "system/Files.h"
 #include "system/IniDocument.h"
 #include "system/Profile.h"
@@ -110,89 +110,91 @@ double MicrosOf(const std::function<void()>& work, int repeats) {
   return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count() / repeats;
 }
 
-// A template file of 100 macros of two actions each, every value marked with
-// the generation that wrote it.
+// A template of 100 macros of two hot-key actions each, saved through the
+// exported functions, as a host saves one.  Every save marks each macro's
+// alias with the generation that wrote it.
 constexpr int kMacros = 100;
 constexpr int kActions = 2;
 
-template <typename SetFn>
-void WriteTemplate(const std::string& g, SetFn set) {
-  set("Template", "TemplateName", "Generation " + g);
-  set("Template", "ExeName", "WINWORD.EXE");
-  set("Template", "ModuleName", "WINWORD");
-  set("Template", "ClassName", "OpusApp");
-  set("Template", "Count", std::to_string(kMacros));
+std::string TemplateText() {
+  std::string text = "[Template]\r\nTemplateName=Word\r\nExeName=WINWORD.EXE\r\nModuleName=WINWORD\r\n"
+                     "ClassName=OpusApp\r\nCount=" + std::to_string(kMacros) + "\r\n";
+  char section[200];
   for (int m = 1; m <= kMacros; ++m) {
-    const std::string section = "MacroSection." + std::to_string(m);
-    set(section, "ID", std::to_string(m));
-    set(section, "Alias", "Macro " + std::to_string(m) + " of generation " + g);
-    set(section, "Count", std::to_string(kActions));
+    std::snprintf(section, sizeof section, "\r\n[MacroSection.%d]\r\nID=%d\r\nAlias=Macro %d\r\nCount=%d\r\n", m, m, m,
+                  kActions);
+    text += section;
     for (int a = 1; a <= kActions; ++a) {
-      char name[64];
-      std::snprintf(name, sizeof name, "%s.%02d", section.c_str(), a);
-      set(name, "Type", "3");
-      set(name, "Keys", "17,83," + g);
-      set(name, "Description", "Ctrl+S, generation " + g);
+      std::snprintf(section, sizeof section,
+                    "\r\n[MacroSection.%d.%02d]\r\nType=3\r\nExtraType=0\r\nCtrl=1\r\nAlt=0\r\nShift=0\r\nchar=%d\r\n", m, a,
+                    'A' + a);
+      text += section;
     }
   }
+  return text;
 }
 
-void SaveTemplate(const std::string& file, long generation) {
-  WriteBatch batch;
-  WriteTemplate(std::to_string(generation), [&](const std::string& section, const std::string& key, const std::string& value) {
-    WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str());
-  });
+void MarkTemplate(void* templ, const std::string& generation) {
+  for (int m = 0; m < ACTGetCount(templ); ++m)
+    ACTSetAliasString(ACTGetAt(templ, m), CString(("Macro " + std::to_string(m + 1) + " of " + generation).c_str()));
 }
 
-// The bytes a save of a generation must leave: built once with a marker in
-// place of the generation, which is then filled in.
-std::string ExpectedTemplate(long generation) {
-  static const std::string pattern = [] {
-    IniDocument doc;
-    WriteTemplate("#", [&](const std::string& section, const std::string& key, const std::string& value) {
-      doc.Set(section, key, value);
-    });
-    return doc.Serialize();
-  }();
-  const std::string g = std::to_string(generation);
-  std::string out;
-  out.reserve(pattern.size() + 1000 * g.size());
-  for (char c : pattern) {
-    if (c == '#')
-      out += g;
-    else
-      out += c;
-  }
-  return out;
+void SaveTemplate(void* templ, const std::string& file, long generation) {
+  MarkTemplate(templ, std::to_string(generation));
+  ACTWriteContainer(templ, file.c_str());
 }
 
 long GenerationOf(const std::string& content) {
-  const std::string* name = IniDocument::Parse(content).Find("Template", "TemplateName");
-  if (!name || name->rfind("Generation ", 0) != 0) return -1;
-  return std::atol(name->c_str() + 11);
+  const std::string* alias = IniDocument::Parse(content).Find("MacroSection.1", "Alias");
+  if (!alias || alias->rfind("Macro 1 of ", 0) != 0) return -1;
+  return std::atol(alias->c_str() + 11);
 }
 
 TEST(CrashSafeSave, KilledTemplateSaveLeavesTheOldOrTheNewFileWhole) {
   test::TempDir dir;
   const std::string file = dir.file("word.tmp");
+  test::WriteFile(file, TemplateText());
   ProfileStore::Reset();
-  SaveTemplate(file, 0);
+  void* templ = ACTCreateContainer(CORVANE_TYPE_TEMPLATE);
+  ASSERT_EQ(ACTReadContainer(templ, file.c_str()), 1);
+  ASSERT_EQ(ACTGetCount(templ), kMacros);
+
+  // The bytes a save of a generation must leave: written once with a marker
+  // in place of the generation, which is then filled in.
+  const std::string patternFile = dir.file("pattern.tmp");
+  test::WriteFile(patternFile, TemplateText());
+  SaveTemplate(templ, patternFile, 0);
+  MarkTemplate(templ, "#");
+  ACTWriteContainer(templ, patternFile.c_str());
+  const std::string pattern = test::ReadFile(patternFile);
+  std::filesystem::remove(patternFile);
+  auto expected = [&](long generation) {
+    std::string out;
+    for (char c : pattern) {
+      if (c == '#')
+        out += std::to_string(generation);
+      else
+        out += c;
+    }
+    return out;
+  };
+
+  SaveTemplate(templ, file, 0);
   long generation = 0;
-  const double saveMicros = MicrosOf([&] { SaveTemplate(file, ++generation); }, 20);
-  ProfileStore::Reset();
+  const double saveMicros = MicrosOf([&] { SaveTemplate(templ, file, ++generation); }, 20);
   long current = generation;
+  ASSERT_EQ(test::ReadFile(file), expected(current));
 
   const KillStats stats = KillRepeatedly(
       KillCount(), saveMicros,
       [&](ChildState& state) {
-        // Read the file first (as an editor does before the user saves), so
-        // that the kills fall into saves rather than into the first parse.
-        // (The child is a copy of this process: it knows the generation the
-        // last check found.)
+        // Read the file first (its parse is not part of a save).  The child
+        // is a copy of this process: it knows the generation the last check
+        // found, and holds the same template.
         (void)GetPrivateProfileIntA("Template", "Count", 0, file.c_str());
         for (long next = current + 1;; ++next) {
           state.phase = 1;
-          SaveTemplate(file, next);
+          SaveTemplate(templ, file, next);
           ++state.saves;
         }
       },
@@ -200,11 +202,12 @@ TEST(CrashSafeSave, KilledTemplateSaveLeavesTheOldOrTheNewFileWhole) {
         const std::string content = test::ReadFile(file);
         ASSERT_FALSE(content.empty()) << "the file was left empty";
         const long found = GenerationOf(content);
-        ASSERT_GE(found, 0) << "the file lost its header";
-        ASSERT_EQ(content, ExpectedTemplate(found)) << "the file mixes or cuts generation " << found;
+        ASSERT_GE(found, 0) << "the file lost its first macro";
+        ASSERT_EQ(content, expected(found)) << "the file mixes or cuts generation " << found;
         current = found;
       },
       dir.path());
+  ACTDeleteContainer(templ);
   // The kills must have hit both the middle of a save and the time after one
   // (or the test proved nothing), and a temporary left by a kill must never
   // look like a template.
