@@ -15,7 +15,8 @@ cmake --build build/tsan -j2 --target "${present[@]}"
 export TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1
 status=0
 for program in "${present[@]}"; do
-  echo "tsan: $program"
-  build/tsan/tests/$program --gtest_brief=1 || status=1
+  binary=$(find build/tsan/tests -name "$program" -type f -perm -u+x | head -1)
+  echo "tsan: $binary"
+  "$binary" --gtest_brief=1 || status=1
 done
 exit $status
