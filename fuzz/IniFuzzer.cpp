@@ -45,8 +45,9 @@ std::string FirstLine(std::string_view text) { return std::string(text.substr(0,
 // How a read looks a name up.
 std::string ReadName(std::string_view name) { return Lower(Trim(name)); }
 
-// The name a write stores: one line, a section name up to "]", a key up to
-// "=", blanks trimmed.
+// The name a write stores: one line, a key up to "=", blanks trimmed.  (A
+// section header's name runs to the last "]" of its line, so a section name
+// may hold "]".)
 std::string WrittenName(std::string_view name, char stop) {
   std::string line = Trim(FirstLine(Trim(name)));
   if (size_t cut = line.find(stop); cut != std::string::npos) line = Trim(line.substr(0, cut));
@@ -199,7 +200,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size) {
         value = value.substr(0, value.find('\0'));
         store.Set(section, key, value);
         Trace("write", section, key, &value);
-        const std::string storedSection = WrittenName(section, ']');
+        const std::string storedSection = WrittenName(section, '\0');
         const std::string storedKey = WrittenName(key, '=');
         // A key that would read back as a section header is refused.
         if (storedKey.empty() || storedKey[0] == '[') break;
