@@ -43,7 +43,7 @@ void LoadMacro(CMacroAction& macro) {
   std::remove(file.c_str());
 }
 
-void MacroPlayback(benchmark::State& state) {
+void MacroPlaybackOverhead(benchmark::State& state) {
   RecordingDesktop desktop;
   desktop.SetRecordLimit(1000);
   ScopedDesktopBackend use(desktop);
@@ -59,11 +59,11 @@ void MacroPlayback(benchmark::State& state) {
   state.counters["per_action"] = seconds / static_cast<double>(state.iterations() * kActions);
   state.counters["limit_per_action"] = 0.001;
 }
-BENCHMARK(MacroPlayback)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(MacroPlaybackOverhead)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // The same actions run one after another on this thread, without the worker
 // thread and the pauses.
-void MacroPlayback_Baseline(benchmark::State& state) {
+void MacroPlaybackOverhead_Baseline(benchmark::State& state) {
   RecordingDesktop desktop;
   desktop.SetRecordLimit(1000);
   ScopedDesktopBackend use(desktop);
@@ -71,7 +71,7 @@ void MacroPlayback_Baseline(benchmark::State& state) {
   LoadMacro(macro);
   for (auto _ : state) benchmark::DoNotOptimize(macro.ExecuteAll());
 }
-BENCHMARK(MacroPlayback_Baseline)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(MacroPlaybackOverhead_Baseline)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 }  // namespace corvane

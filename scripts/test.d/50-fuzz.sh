@@ -2,4 +2,4 @@
 # (regression inputs included), under AddressSanitizer and
 # UndefinedBehaviorSanitizer.  Longer runs: scripts/fuzz TARGET SECONDS.
 set -euo pipefail
-scripts/fuzz --ci "${CORVANE_FUZZ_RUNS:-5000}"
+scripts/fuzz --ci "${CORVANE_FUZZ_RUNS:-2000}"
