@@ -1,11 +1,12 @@
 #include "system/Resources.h"
 
 #include <atomic>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <utility>
+
+#include "system/UserLanguage.h"
 
 namespace corvane {
 
@@ -42,15 +43,6 @@ LANGID Normalize(LANGID language) {
     default:
       return LANG_ENGLISH_US;
   }
-}
-
-LANGID UserInterfaceLanguage() {
-  // The first of LC_ALL, LC_MESSAGES, LANG that is set and not empty decides.
-  for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-    const char* value = std::getenv(name);
-    if (value && *value) return LanguageFromLocaleName(value);
-  }
-  return LANG_ENGLISH_US;
 }
 
 }  // namespace

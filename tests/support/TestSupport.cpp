@@ -39,6 +39,7 @@ void WriteFile(const std::string& path, const std::string& content) {
   out << content;
 }
 
+#if !defined(_WIN32)
 ScopedRegistryFile::ScopedRegistryFile(const std::string& path) {
   const char* previous = std::getenv("CORVANE_REGISTRY");
   m_hadPrevious = previous != nullptr;
@@ -52,5 +53,6 @@ ScopedRegistryFile::~ScopedRegistryFile() {
   else
     unsetenv("CORVANE_REGISTRY");
 }
+#endif
 
 }  // namespace corvane::test

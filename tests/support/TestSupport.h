@@ -24,7 +24,10 @@ std::string ReadFile(const std::string& path);
 void WriteFile(const std::string& path, const std::string& content);
 
 // Points the registry store at a private file for the object's lifetime and
-// restores the previous setting afterwards.
+// restores the previous setting afterwards.  On Windows, where the registry is
+// the platform's, HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE of the process are
+// redirected to a fresh private key instead (deleted with the object), so
+// tests start from an empty registry there too.
 class ScopedRegistryFile {
  public:
   explicit ScopedRegistryFile(const std::string& path);
@@ -33,7 +36,7 @@ class ScopedRegistryFile {
   ScopedRegistryFile& operator=(const ScopedRegistryFile&) = delete;
 
  private:
-  std::string m_previous;
+  std::string m_previous;  // on Windows: the private key's path under HKEY_CURRENT_USER
   bool m_hadPrevious;
 };
 
