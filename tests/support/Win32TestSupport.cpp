@@ -46,3 +46,16 @@ ScopedRegistryFile::~ScopedRegistryFile() {
 }
 
 }  // namespace corvane::test
+
+#include <cstdlib>
+
+int setenv(const char* name, const char* value, int overwrite) {
+  if (!name || !*name || !value) return -1;
+  if (!overwrite && std::getenv(name)) return 0;
+  return _putenv_s(name, value) == 0 ? 0 : -1;
+}
+
+int unsetenv(const char* name) {
+  if (!name || !*name) return -1;
+  return _putenv_s(name, "") == 0 ? 0 : -1;  // an empty value removes the variable
+}

@@ -45,15 +45,15 @@ TEST_F(RegistryBackend, TextsAreStoredWithoutTerminatorAndReadBackAsUtf8) {
   ASSERT_EQ(reg::RegSetValueExA(key, "Name", 0, 1 /*REG_SZ*/, reinterpret_cast<const BYTE*>(text.data()),
                                 static_cast<reg::DWORD>(text.size())),
             0);
-  // The platform holds the characters themselves, in UTF-16 (with the zero
-  // it adds after every string).
+  // The platform holds the characters themselves, in UTF-16: 7 units, no
+  // terminating zero, as written.
   wchar_t wide[16];
   DWORD type = 0, bytes = sizeof wide;
   ASSERT_EQ(RegQueryValueExW(reinterpret_cast<HKEY>(key), L"Name", nullptr, &type, reinterpret_cast<BYTE*>(wide),
                              &bytes),
             0);
   EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
-  ASSERT_GE(bytes, 7 * sizeof(wchar_t));
+  EXPECT_EQ(bytes, 7 * sizeof(wchar_t));
   EXPECT_EQ(std::wstring(wide, 7), L"Save \x5132\x5B58");
 
   // Read back as the library does, with room for 256 bytes.
@@ -74,24 +74,26 @@ TEST_F(RegistryBackend, TextsAreStoredWithoutTerminatorAndReadBackAsUtf8) {
   EXPECT_EQ(size, text.size());
 }
 
-TEST_F(RegistryBackend, TextsOfOtherProgramsReadWithoutTheirTerminator) {
-  const wchar_t stored[] = L"abc";  // stored with its zero, as programs do
+TEST_F(RegistryBackend, TextsKeepExactlyTheBytesTheyWereWrittenWith) {
+  const wchar_t stored[] = L"abc";  // stored with its zero, as most programs do
   ASSERT_EQ(RegSetValueExW(reinterpret_cast<HKEY>(key), L"Old", 0, REG_SZ, reinterpret_cast<const BYTE*>(stored),
                            sizeof stored),
             0);
   char buffer[8];
   reg::DWORD size = sizeof buffer;
   ASSERT_EQ(reg::RegQueryValueExA(key, "Old", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), 0);
-  EXPECT_EQ(std::string(buffer, size), "abc");
-  // An empty text is empty, and an inner zero stays where it is.
-  ASSERT_EQ(reg::RegSetValueExA(key, "Empty", 0, 1, reinterpret_cast<const BYTE*>(""), 0), 0);
-  size = sizeof buffer;
-  ASSERT_EQ(reg::RegQueryValueExA(key, "Empty", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), 0);
-  EXPECT_EQ(size, 0u);
-  ASSERT_EQ(reg::RegSetValueExA(key, "Inner", 0, 1, reinterpret_cast<const BYTE*>("a\0b"), 3), 0);
-  size = sizeof buffer;
-  ASSERT_EQ(reg::RegQueryValueExA(key, "Inner", nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), 0);
-  EXPECT_EQ(std::string(buffer, size), std::string("a\0b", 3));
+  EXPECT_EQ(std::string(buffer, size), std::string("abc", 4));
+  // Written with a zero, read with it; empty stays empty; an inner zero stays.
+  const std::pair<const char*, std::string> cases[] = {
+      {"WithZero", std::string("NO\0", 3)}, {"Empty", std::string()}, {"Inner", std::string("a\0b", 3)}};
+  for (const auto& [name, bytes] : cases) {
+    ASSERT_EQ(reg::RegSetValueExA(key, name, 0, 1, reinterpret_cast<const BYTE*>(bytes.data()),
+                                  static_cast<reg::DWORD>(bytes.size())),
+              0);
+    size = sizeof buffer;
+    ASSERT_EQ(reg::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size), 0);
+    EXPECT_EQ(std::string(buffer, size), bytes) << name;
+  }
 }
 
 TEST_F(RegistryBackend, NumbersAreRawLittleEndianBytesOfTheirOwnSize) {

@@ -26,15 +26,12 @@ inline HKEY Ours(::HKEY key) { return reinterpret_cast<HKEY>(key); }
 
 bool IsText(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ; }
 
-// A stored text as the library sees it: its UTF-16 units in UTF-8, without
-// the terminating zero.  The platform stores one even when the caller counted
-// none (it adds it when a zero follows the data, as it does after any
-// string), so a text reads back with exactly the bytes it was written with.
+// A stored text as the library sees it: every UTF-16 unit of the value in
+// UTF-8, a terminating zero too when the value holds one.
 std::string TextOf(const std::vector<BYTE>& raw, DWORD rawSize) {
   std::wstring wide(rawSize / sizeof(wchar_t), L'\0');
   if (!wide.empty()) std::memcpy(wide.data(), raw.data(), wide.size() * sizeof(wchar_t));
-  if (!wide.empty() && wide.back() == L'\0') wide.pop_back();
-  // WideToUtf8 maps embedded zeros to zero bytes, like any other unit.
+  // WideToUtf8 maps zeros to zero bytes, like any other unit.
   return WideToUtf8(wide);
 }
 
@@ -105,9 +102,14 @@ LSTATUS RegSetValueExA(HKEY key, LPCSTR valueName, DWORD reserved, DWORD type, c
   if (!data && size != 0) return ERROR_INVALID_PARAMETER;
   const WideArg name(valueName);
   if (IsText(type)) {
-    const std::wstring wide = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), data ? size : 0));
+    std::wstring wide = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), data ? size : 0));
+    const ::DWORD bytes = static_cast<::DWORD>(wide.size() * sizeof(wchar_t));
+    // The platform counts a terminating zero that the caller left out when
+    // one follows the data; a unit that is not zero after the data keeps the
+    // value exactly as long as the caller said.
+    wide.push_back(L'\x1');
     return ::RegSetValueExW(Native(key), name.get(), reserved, type, reinterpret_cast<const BYTE*>(wide.data()),
-                            static_cast<::DWORD>(wide.size() * sizeof(wchar_t)));
+                            bytes);
   }
   return ::RegSetValueExW(Native(key), name.get(), reserved, type, data, size);
 }
