@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <random>
 #include <sstream>
 #include <string>
 
@@ -95,13 +96,18 @@ int main(int argc, char** argv) {
   if (argc > 1) {
     folder = argv[1];
   } else {
-    char pattern[] = "/tmp/corvane-demo-XXXXXX";
-    const char* made = mkdtemp(pattern);
-    if (!made) {
-      std::perror("mkdtemp");
+    // A new folder of its own under the system's temporary folder.
+    std::random_device random;
+    std::error_code error;
+    const fs::path base = fs::temp_directory_path(error);
+    for (int attempt = 0; attempt < 100 && folder.empty(); ++attempt) {
+      const fs::path candidate = base / ("corvane-demo-" + std::to_string(random()));
+      if (fs::create_directory(candidate, error)) folder = candidate;
+    }
+    if (folder.empty()) {
+      std::cerr << "cannot make a temporary folder: " << error.message() << "\n";
       return 1;
     }
-    folder = made;
   }
   fs::create_directories(folder);
   const fs::path source = folder / "macro.ini";

@@ -1,9 +1,9 @@
 // On Windows the desktop is the real one: every side effect goes to the
 // platform's function of the same name.  Texts are UTF-8 inside the library;
 // here they become UTF-16 for the platform: the clipboard receives
-// CF_UNICODETEXT for the library's CF_TEXT (the platform derives the ANSI
-// and OEM forms from it), and programs, documents and sounds are named with
-// the wide functions.
+// CF_UNICODETEXT for the library's CF_TEXT and CF_OEMTEXT (the platform
+// derives the ANSI and OEM forms from it), and programs, documents and sounds are named with
+// the wide functions.  (The library's CF_OEMTEXT is UTF-8 text too.)
 #include <cstring>
 #include <string>
 
@@ -59,7 +59,7 @@ class Win32Desktop final : public DesktopBackend {
   BOOL OpenClipboard(HWND newOwner) override { return ::OpenClipboard(Native(newOwner)); }
   BOOL EmptyClipboard() override { return ::EmptyClipboard(); }
   HANDLE SetClipboardData(UINT format, HANDLE memory) override {
-    if (format != CF_TEXT || !memory) return ::SetClipboardData(format, memory);
+    if ((format != CF_TEXT && format != CF_OEMTEXT) || !memory) return ::SetClipboardData(format, memory);
     // The library's text is UTF-8: hand the platform the same characters as
     // Unicode text.  On success the clipboard owns the new block, and the
     // caller's block, whose ownership the caller gave up, is freed here.
