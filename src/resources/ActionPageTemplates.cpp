@@ -245,8 +245,8 @@ const DialogItemResource kSound2052[] = {
 };
 const DialogItemResource kLoadTemplate1033[] = {
     {-1, DialogControlKind::Label, SS_LEFT, "Load a template as default ", 7, 7, 201, 8, 0, nullptr},
-    {-1, DialogControlKind::Label, SS_LEFT, "Template Name :", 7, 28, 60, 8, 0, nullptr},
-    {1078, DialogControlKind::Edit, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, nullptr, 70, 26, 118, 12, 0, nullptr},
+    {-1, DialogControlKind::Label, SS_LEFT, "Template Name :", 7, 28, 72, 8, 0, nullptr},
+    {1078, DialogControlKind::Edit, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, nullptr, 82, 26, 106, 12, 0, nullptr},
     {1097, DialogControlKind::PushButton, WS_TABSTOP | BS_BITMAP, nullptr, 192, 25, 16, 14, 126, nullptr},
 };
 

@@ -150,4 +150,78 @@ bool HasDialogResource(UINT id, LANGID language) {
   return tables.entries.count({id, language}) != 0;
 }
 
+namespace {
+
+struct BitmapTables {
+  std::mutex mutex;
+  std::map<UINT, const BitmapResource*> entries;
+};
+
+BitmapTables& Bitmaps() {
+  static BitmapTables tables;
+  return tables;
+}
+
+// The standard 16-colour palette, as blue, green, red, reserved.
+const BYTE kPalette16[16][4] = {
+    {0, 0, 0, 0},       {0, 0, 128, 0},   {0, 128, 0, 0},   {0, 128, 128, 0},
+    {128, 0, 0, 0},     {128, 0, 128, 0}, {128, 128, 0, 0}, {192, 192, 192, 0},
+    {128, 128, 128, 0}, {0, 0, 255, 0},   {0, 255, 0, 0},   {0, 255, 255, 0},
+    {255, 0, 0, 0},     {255, 0, 255, 0}, {255, 255, 0, 0}, {255, 255, 255, 0},
+};
+
+void PutLE(std::vector<BYTE>& out, std::size_t at, std::uint32_t value, int bytes) {
+  for (int i = 0; i < bytes; ++i) out[at + static_cast<std::size_t>(i)] = static_cast<BYTE>(value >> (8 * i));
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+}  // namespace
+
+BitmapTableRegistration::BitmapTableRegistration(const BitmapResource* bitmaps, std::size_t count) {
+  BitmapTables& tables = Bitmaps();
+  std::lock_guard<std::mutex> lock(tables.mutex);
+  for (std::size_t i = 0; i < count; ++i) tables.entries[bitmaps[i].id] = &bitmaps[i];
+}
+
+std::vector<BYTE> LoadBitmapResourceDib(UINT id) {
+  const BitmapResource* bitmap = nullptr;
+  {
+    BitmapTables& tables = Bitmaps();
+    std::lock_guard<std::mutex> lock(tables.mutex);
+    auto it = tables.entries.find(id);
+    if (it != tables.entries.end()) bitmap = it->second;
+  }
+  if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0 || bitmap->width > 256 || bitmap->height > 256)
+    return {};
+  const std::size_t stride = ((static_cast<std::size_t>(bitmap->width) * 4 + 31) / 32) * 4;
+  const std::size_t headerSize = 40, paletteSize = 16 * 4;
+  std::vector<BYTE> dib(headerSize + paletteSize + stride * static_cast<std::size_t>(bitmap->height), 0);
+  PutLE(dib, 0, 40, 4);
+  PutLE(dib, 4, static_cast<std::uint32_t>(bitmap->width), 4);
+  PutLE(dib, 8, static_cast<std::uint32_t>(bitmap->height), 4);
+  PutLE(dib, 12, 1, 2);
+  PutLE(dib, 14, 4, 2);
+  PutLE(dib, 20, static_cast<std::uint32_t>(stride * static_cast<std::size_t>(bitmap->height)), 4);
+  PutLE(dib, 32, 16, 4);
+  for (int i = 0; i < 16; ++i)
+    for (int j = 0; j < 4; ++j) dib[headerSize + static_cast<std::size_t>(i * 4 + j)] = kPalette16[i][j];
+  for (int y = 0; y < bitmap->height; ++y) {
+    const char* row = bitmap->rows[y];
+    if (!row || std::strlen(row) != static_cast<std::size_t>(bitmap->width)) return {};
+    BYTE* line = dib.data() + headerSize + paletteSize + stride * static_cast<std::size_t>(bitmap->height - 1 - y);
+    for (int x = 0; x < bitmap->width; ++x) {
+      int value = HexValue(row[x]);
+      if (value < 0) return {};
+      line[x / 2] |= static_cast<BYTE>(x % 2 ? value : value << 4);
+    }
+  }
+  return dib;
+}
+
 }  // namespace corvane

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 #include "system/Win32.h"
 
@@ -101,5 +102,24 @@ class DialogTemplateRegistration {
 const DialogResource* FindDialogResource(UINT id, LANGID language);
 const DialogResource* FindDialogResource(UINT id);
 bool HasDialogResource(UINT id, LANGID language);
+
+// Bitmap resources: small 16-colour pictures (the standard 16-colour
+// palette), kept as rows of hexadecimal palette indexes, top row first.
+struct BitmapResource {
+  UINT id;
+  int width;
+  int height;
+  const char* const* rows;  // height rows of width characters 0-9, A-F
+};
+
+class BitmapTableRegistration {
+ public:
+  BitmapTableRegistration(const BitmapResource* bitmaps, std::size_t count);
+};
+
+// The bitmap as a packed device-independent bitmap (BITMAPINFOHEADER, 16
+// palette entries, 4-bit rows bottom-up); empty when the id is unknown or
+// its rows are malformed.
+std::vector<BYTE> LoadBitmapResourceDib(UINT id);
 
 }  // namespace corvane

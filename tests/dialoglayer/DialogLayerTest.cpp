@@ -333,3 +333,27 @@ TEST(RunTimeClasses, RecogniseClassesAndTheirBases) {
 
 }  // namespace
 }  // namespace corvane
+
+namespace corvane {
+namespace {
+
+TEST(BitmapResources, BuildPackedSixteenColourBitmaps) {
+  std::vector<BYTE> dib = LoadBitmapResourceDib(988);
+  ASSERT_EQ(dib.size(), 40u + 64u + 12u * 16u);  // rows of 19 pixels take 12 bytes
+  auto read32 = [&](std::size_t at) {
+    return static_cast<int>(dib[at] | dib[at + 1] << 8 | dib[at + 2] << 16 | dib[at + 3] << 24);
+  };
+  EXPECT_EQ(read32(4), 19);
+  EXPECT_EQ(read32(8), 16);
+  EXPECT_EQ(dib[14], 4);
+  // The bottom row comes first; the ellipsis dots are black (index 0) on
+  // the face colour (index 7), five rows from the bottom.
+  const BYTE* row = dib.data() + 40 + 64 + 12 * 5;
+  EXPECT_EQ(row[0], 0x77);
+  EXPECT_EQ(row[1] >> 4, 0x0);
+  EXPECT_TRUE(LoadBitmapResourceDib(12345).empty());
+  for (UINT id : {126u, 981u, 982u, 983u, 985u, 987u}) EXPECT_FALSE(LoadBitmapResourceDib(id).empty()) << id;
+}
+
+}  // namespace
+}  // namespace corvane
