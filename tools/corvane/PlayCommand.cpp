@@ -29,6 +29,16 @@ const char* kPlayHelp =
     "  --time \"YYYY-MM-DD HH:MM:SS\"   the local time (default: the real one)\n"
     "  --sound-ms N        length of a synchronous sound (default 1000)\n";
 
+// Sets a variable of this process's environment (read by the library when
+// it first touches its desktop).
+void SetEnvironment(const char* name, const char* value) {
+#if defined(_WIN32)
+  _putenv_s(name, value);
+#else
+  setenv(name, value, 1);
+#endif
+}
+
 }  // namespace
 
 int RunPlay(const Words& words) {
@@ -55,9 +65,9 @@ int RunPlay(const Words& words) {
       return Fail(2, "--time wants a date and time as \"YYYY-MM-DD HH:MM:SS\", not \"" + *time + "\"");
     desktop += ";time=" + *time;
   }
-  setenv("CORVANE_DESKTOP", desktop.c_str(), 1);
-  setenv("CORVANE_DESKTOP_TRACE", "-", 1);
-  setenv("CORVANE_DESKTOP_BACKEND", "record", 1);
+  SetEnvironment("CORVANE_DESKTOP", desktop.c_str());
+  SetEnvironment("CORVANE_DESKTOP_TRACE", "-");
+  SetEnvironment("CORVANE_DESKTOP_BACKEND", "record");
 
   const std::string path = args.Positional().empty() ? SampleTemplates() : args.Positional()[0];
   TemplateTree tree;

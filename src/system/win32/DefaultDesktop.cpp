@@ -4,10 +4,12 @@
 // CF_UNICODETEXT for the library's CF_TEXT and CF_OEMTEXT (the platform
 // derives the ANSI and OEM forms from it), and programs, documents and sounds are named with
 // the wide functions.  (The library's CF_OEMTEXT is UTF-8 text too.)
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
 #include "system/Desktop.h"
+#include "system/RecordingDesktop.h"
 #include "system/win32/WideText.h"
 #include "system/win32/WindowsApi.h"
 
@@ -128,6 +130,17 @@ class Win32Desktop final : public DesktopBackend {
 
 }  // namespace
 
-DesktopBackend* CreateDefaultDesktopBackend() { return new Win32Desktop; }
+DesktopBackend* CreateDefaultDesktopBackend() {
+  // A dry run (CORVANE_DESKTOP_BACKEND=record) records instead of acting,
+  // as on Linux.
+  const char* choice = std::getenv("CORVANE_DESKTOP_BACKEND");
+  if (choice && std::strcmp(choice, "record") == 0) {
+    auto* backend = new RecordingDesktop;
+    backend->SetRecordLimit(65536);
+    ConfigureFromEnvironment(*backend);
+    return backend;
+  }
+  return new Win32Desktop;
+}
 
 }  // namespace corvane
