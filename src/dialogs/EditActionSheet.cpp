@@ -15,6 +15,7 @@ CEditActionSheet::CEditActionSheet(const char* caption, int preset, CWnd* parent
 CEditActionSheet::~CEditActionSheet() { delete m_pResult; }
 
 BOOL CEditActionSheet::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(wParam) == ID_APPLY_NOW && HIWORD(wParam) == BN_CLICKED) ApplyPreset();
   return CPropertySheet::OnCommand(wParam, lParam);
 }
 

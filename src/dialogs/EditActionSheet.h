@@ -19,12 +19,18 @@ class CEditActionSheet : public CPropertySheet {
   CEditActionSheet(const char* caption, int preset, CWnd* parent = nullptr, UINT selectPage = 0);
   ~CEditActionSheet() override;
 
-  // The Default button (the apply button, id 12321) goes on to the sheet's
-  // apply.
+  // The Default button (the apply button, id 12321) first fills in the
+  // preset, then goes on to the sheet's apply.
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   // Brings m_nStartPage to the front, relabels the apply button "Default"
   // and enables it, and reads the system language.
   BOOL OnInitDialog() override;
+
+  // Brings the page of the preset m_nPreset to the front and sets its
+  // controls to the preset's action (for the system language m_nSysLang).
+  // Does nothing for a number outside 0-24, or when the preset's page cannot
+  // come to the front.
+  void ApplyPreset();
 
   // Replaces the result, destroying one held before.
   void SetResult(CAction* result);

@@ -22,6 +22,8 @@ class CEditInternetPage : public CPropertyPage {
   CString m_strEditAddress;
 
  protected:
+  friend class CEditActionSheet;  // its presets run UpdateState
+
   void DoDataExchange(CDataExchange* dx) override;
   BOOL OnInitDialog() override;
   void OnOK() override;

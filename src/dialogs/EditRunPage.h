@@ -33,6 +33,8 @@ class CEditRunPage : public CPropertyPage {
   static CString StartFolderOf(const CString& program);
 
  protected:
+  friend class CEditActionSheet;  // its presets run UpdateState
+
   void DoDataExchange(CDataExchange* dx) override;
   BOOL OnInitDialog() override;
   void OnOK() override;

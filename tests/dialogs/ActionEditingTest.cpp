@@ -6,9 +6,11 @@
 #include "actions/ActionHotKey.h"
 #include "actions/ActionMenu.h"
 #include "actions/ActionRun.h"
+#include "actions/ActionSystem.h"
 #include "actions/ActionText.h"
 #include "dialogs/ActionEditing.h"
 #include "macros/ActList.h"
+#include "corvane/Corvane.h"
 #include "macros/MacroAction.h"
 
 namespace corvane {
@@ -117,6 +119,60 @@ TEST_F(MacroEditing, EditItemReplacesOnOkAndKeepsEverythingOnCancel) {
   EXPECT_EQ(text->m_pParent, &macro);
   EXPECT_EQ(macro.m_nCurSel, 2);
   EXPECT_EQ(macro.OnEditItem(7, -1), 0);
+}
+
+// A hot key that notes its own destruction.
+struct TrackedKey : CActionHotKey {
+  explicit TrackedKey(bool& deleted) : m_deleted(deleted) {}
+  ~TrackedKey() override { m_deleted = true; }
+  bool& m_deleted;
+};
+
+TEST(MacroEditingExports, EditItemCarriesThePresetAndDeletesTheOldAction) {
+  LanguageGuard english(LANG_ENGLISH_US);
+  SetSystemDefaultLangID(0x0409);
+  CMacroAction macro;
+  bool deleted[3] = {false, false, false};
+  for (bool& flag : deleted) macro.Add(new TrackedKey(flag));
+  macro.m_nCurSel = 0;
+
+  // Cancelled after the preset: nothing changes, nothing is deleted.
+  ScopedDialogUser cancel([](DialogSession& s) {
+    EXPECT_TRUE(s.PressApply());
+    EXPECT_EQ(s.ActivePageTitle(), "System");
+    s.PressCancel();
+  });
+  EXPECT_EQ(ACTOnEditItem(&macro, 1, 2), 0);
+  EXPECT_FALSE(deleted[1]);
+
+  // The preset number given to the export reaches the sheet: Default brings
+  // the System page with "Minimize Window"; OK there replaces the hot key.
+  ScopedDialogUser user([](DialogSession& s) {
+    EXPECT_EQ(s.ActivePageTitle(), "Hot Key");
+    EXPECT_TRUE(s.PressApply());
+    EXPECT_EQ(s.Text("Function"), "Minimize Window");
+    EXPECT_TRUE(s.PressOK());
+  });
+  EXPECT_EQ(ACTOnEditItem(&macro, 1, 2), 1);
+  EXPECT_TRUE(deleted[1]);
+  EXPECT_FALSE(deleted[0] || deleted[2]);
+  auto* system = dynamic_cast<CActionSystem*>(macro.GetAt(1));
+  ASSERT_NE(system, nullptr);
+  EXPECT_EQ(system->m_nSystemID, 1);
+  EXPECT_EQ(system->m_pParent, &macro);
+  EXPECT_EQ(macro.GetCount(), 3);
+  EXPECT_EQ(macro.m_nCurSel, 0);
+
+  // -1 edits the current action.
+  ScopedDialogUser current([](DialogSession& s) {
+    s.SelectPage("Menu");
+    s.Type("Menu:", "e");
+    s.PressOK();
+  });
+  EXPECT_EQ(ACTOnEditItem(&macro, -1, -1), 1);
+  EXPECT_TRUE(deleted[0]);
+  EXPECT_NE(dynamic_cast<CActionMenu*>(macro.GetAt(0)), nullptr);
+  SetSystemDefaultLangID(0);
 }
 
 }  // namespace
