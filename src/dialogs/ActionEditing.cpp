@@ -6,6 +6,7 @@
 #include "dialogs/EditMenuPage.h"
 #include "dialogs/EditPageLoad.h"
 #include "dialogs/EditRunPage.h"
+#include "dialogs/EditScript.h"
 #include "dialogs/EditSoundPage.h"
 #include "dialogs/EditSystemPage.h"
 #include "dialogs/EditTextPage.h"
@@ -39,6 +40,8 @@ namespace {
 CAction* RunSheet(CEditActionSheet& sheet, CAction* action, bool listSheet) {
   if (action) sheet.m_nStartPage = GetActionSheetStartPage(action, listSheet);
   sheet.m_pSourceAction = action;
+  // A host without a screen may hand the user's part over in an edit script.
+  std::unique_ptr<ScopedDialogUser> scripted = MakeEnvironmentEditScriptUser();
   return sheet.DoModal() == IDOK ? sheet.TakeResult() : nullptr;
 }
 }  // namespace

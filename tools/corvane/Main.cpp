@@ -28,6 +28,8 @@ const char* kHelp =
     "  show [PATH] [--json]            print a template, a template folder\n"
     "  play [PATH] --key ID [--app EXE] [--dry-run]\n"
     "                                  play a macro and print its timed trace\n"
+    "  edit TEMPLATE --key ID (--insert | --edit POS [--preset N]) [SCRIPT]\n"
+    "                                  edit an action in the action sheet\n"
     "Without PATH a command uses the bundled sample.  corvane COMMAND --help\n"
     "tells more.\n";
 
@@ -39,6 +41,7 @@ struct Command {
 const Command kCommands[] = {
     {"show", corvane::cli::RunShow},
     {"play", corvane::cli::RunPlay},
+    {"edit", corvane::cli::RunEdit},
 };
 
 }  // namespace
