@@ -82,6 +82,16 @@ TEST_F(EditCli, InsertsEditsWithAPresetAndReadsBack) {
   EXPECT_NE(shown.find("  macro 3 \"Undo\""), std::string::npos);
   EXPECT_NE(test::ReadFile(base), before);
   EXPECT_EQ(Files(), (std::vector<std::string>{"base.tmp", "script.txt", "sketch.tmp", "writer.tmp"}));
+
+  // Through a link the file it leads to is replaced; the link stays.
+  std::filesystem::create_symlink("base.tmp", dir.file("link.tmp"));
+  run = Corvane("edit " + dir.file("link.tmp") + " --key 3 --edit 1 --preset 6", true);
+  ASSERT_EQ(run.status, 0) << run.out;
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.file("link.tmp")));
+  EXPECT_NE(Show().find("  macro 3 \"Undo\": 1 action\n    1. Hot Key -- Ctrl + Z\n"), std::string::npos);
+  run = Corvane("edit " + dir.file("link.tmp") + " --key 3 --edit 1 'page=System; function=Pause; parameter=3; OK'");
+  ASSERT_EQ(run.status, 0);
+  EXPECT_NE(Show().find("  macro 3 \"Undo\": 1 action\n    1. System: Pause"), std::string::npos) << Show();
 }
 
 TEST_F(EditCli, AFailedEditLeavesTheFileByteForByte) {

@@ -175,12 +175,15 @@ int RunEdit(const Words& words) {
   if (!scriptError.empty()) return Fail(1, "edit script: " + scriptError + unchanged);
   if (!changed) return Fail(1, "the script pressed Cancel" + unchanged);
 
-  // Written to a copy beside the template, which then replaces it whole.
-  TemporaryFile copy{SiblingName(path, "edit")};
-  if (!fs::copy_file(path, copy.path, fs::copy_options::overwrite_existing, fsError))
+  // Written to a copy beside the template, which then replaces it whole.  A
+  // link stays a link: the file it leads to is the one replaced.
+  fs::path target = fs::canonical(path, fsError);
+  if (fsError) target = path;
+  TemporaryFile copy{SiblingName(target, "edit")};
+  if (!fs::copy_file(target, copy.path, fs::copy_options::overwrite_existing, fsError))
     return Fail(1, "cannot write beside " + path + ": " + fsError.message() + unchanged);
   ACTWriteContainer(tree.Templates().front().handle, copy.path.string().c_str());
-  fs::rename(copy.path, path, fsError);
+  fs::rename(copy.path, target, fsError);
   if (fsError) return Fail(1, "cannot replace " + path + ": " + fsError.message() + unchanged);
   copy.path.clear();
 
