@@ -15,6 +15,8 @@
 #include <thread>
 #include <vector>
 
+#include "system/ProcessExit.h"
+
 namespace corvane {
 
 // ---------------------------------------------------------------- events
@@ -237,9 +239,13 @@ void SetThreadStartFailureForTesting(bool fail) {
 
 namespace {
 
-// Joins what still runs when the library (or the program) goes away.
+// Joins what still runs when the library (or the program) goes away, unless
+// the process is exiting and its other threads are already gone (they may
+// have ended inside the table's lock).
 struct WorkerThreadsAtExit {
-  ~WorkerThreadsAtExit() { WaitForWorkerThreads(); }
+  ~WorkerThreadsAtExit() {
+    if (!ProcessIsExiting()) WaitForWorkerThreads();
+  }
 } g_workerThreadsAtExit;
 
 }  // namespace
