@@ -1,7 +1,8 @@
 # The 32-bit Windows deliverables, cross-built with MinGW-w64, and the test
 # suite run under Wine: first without a display, then the tests labelled
-# "display" under Xvfb.  Every test program must leave its XML report with at
-# least one test and no failure, so a Wine that silently runs nothing fails.
+# "display" under Xvfb; then Inkstall.exe and corvane.exe end to end.  Every
+# test program must leave its XML report with at least one test and no
+# failure, so a Wine that silently runs nothing fails.
 set -euo pipefail
 build=build/win32
 reports=$build/gtest-reports
@@ -43,6 +44,18 @@ if ctest --test-dir $build -N -L display | grep -q 'Total Tests: [1-9]'; then
     'wineserver -p && wine cmd /c exit && ctest --test-dir "$0" -j2 --output-on-failure -L display; rc=$?; wineserver -k; exit $rc' \
     $build || status=1
 fi
+
+# The programs end to end, without a display (Inkstall opens no window), and
+# corvane.exe against the Linux host built from the same tree.
+linux_build=build/debug
+if [[ ! -f $linux_build/build.ninja ]]; then
+  cmake -S . -B $linux_build -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_BUILD_TESTS=ON >/dev/null
+fi
+cmake --build $linux_build --target corvane-cli >/dev/null
+wineserver -p
+wine cmd /c exit
+bash scripts/windows/end-to-end.sh $build $linux_build/tools/corvane/corvane || status=1
+stop_wine
 
 # Every registered test program must have run and reported.
 mapfile -t programs < <(ctest --test-dir $build -N | sed -n 's/^ *Test *#[0-9]*: *//p')
