@@ -5,6 +5,7 @@
 
 #include "system/dialogs/FileDialog.h"
 #include "system/dialogs/MessageBox.h"
+#include "system/dialogs/SystemMessageBox.h"
 
 namespace corvane {
 
@@ -144,6 +145,8 @@ int AfxMessageBox(const char* text, UINT type, UINT) {
   if (t_session) return t_session->ShowMessage(caption, text, type);
   MessageRecord record{caption, CString(text), type, DefaultAnswer(type)};
   if (t_user) return RecordMessage(record);
+  // Nobody plays the user: the platform's box, when there is one.
+  if (const int answer = ShowSystemMessageBox(caption, record.text, type)) return answer;
   std::fprintf(stderr, "%s: %s\n", caption.GetString(), record.text.GetString());
   return record.answer;
 }
