@@ -37,6 +37,13 @@ status=0
 stop_wine
 wineserver -p
 wine cmd /c exit
+# Chinese and Korean texts in dialogs: the dialog fonts fall back to a CJK
+# font of the machine (fonts-wqy-microhei), as they do to the system's own
+# CJK fonts on Windows.
+for face in "MS Sans Serif" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Tahoma"; do
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$face" \
+    /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
+done
 ctest --test-dir $build -j2 --output-on-failure -LE display || status=1
 stop_wine
 if ctest --test-dir $build -N -L display | grep -q 'Total Tests: [1-9]'; then
