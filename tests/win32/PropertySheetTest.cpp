@@ -3,7 +3,9 @@
 // every control of every page carry the templates' texts as the same
 // characters, with the window class of their kind.  Needs a display; it also
 // leaves a screenshot of the Hot Key page in each language in
-// build/win32/screenshots/.
+// build/win32/screenshots/.  The library's own sheets still run on the
+// dialog layer's model; here the state its pages put into their controls is
+// shown in the platform's controls of a real sheet.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -11,7 +13,11 @@
 #include <string>
 #include <vector>
 
+#include "actions/ActionHotKey.h"
+#include "dialogs/ActionEditing.h"
+#include "dialogs/SheetFixture.h"
 #include "system/Resources.h"
+#include "system/dialogs/DialogUser.h"
 #include "system/win32/DialogTemplate.h"
 #include "system/win32/WideText.h"
 // Last: its macros would rewrite the system layer's declarations.
@@ -96,42 +102,77 @@ void Pump() {
   }
 }
 
-TEST(PropertySheetOnDisplay, TheActionSheetFromTheTemplatesShowsTheirTextsInEveryControl) {
-  INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
-  ASSERT_TRUE(InitCommonControlsEx(&controls));
-  // The full sheet's pages in its order: Run, Internet, Hot Key, Sound,
-  // Text, Menu, System.
-  const UINT pageIds[] = {148, 128, 127, 149, 145, 146, 147};
-  for (corvane::LANGID language : {corvane::LANGID(1033), corvane::LANGID(1028)}) {
-    SCOPED_TRACE("language " + std::to_string(language));
-    std::vector<const corvane::DialogResource*> dialogs;
-    std::vector<std::vector<unsigned short>> templates;
-    for (UINT id : pageIds) {
+// The full sheet's pages in its order: Run, Internet, Hot Key, Sound, Text,
+// Menu, System.
+const UINT kPageIds[] = {148, 128, 127, 149, 145, 146, 147};
+
+// A modeless platform property sheet made of those pages' templates in one
+// language, with its caption from the string table.
+class RealSheet {
+ public:
+  RealSheet(corvane::LANGID language, int startPage) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_TAB_CLASSES | ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    for (UINT id : kPageIds) {
       const corvane::DialogResource* dialog = corvane::FindDialogResource(id, language);
-      ASSERT_NE(dialog, nullptr) << id;
-      ASSERT_EQ(dialog->language, language) << id;
+      if (!dialog) return;
       dialogs.push_back(dialog);
-      templates.push_back(corvane::win32::BuildDialogTemplate(*dialog, WS_CHILD | WS_CAPTION | DS_3DLOOK | DS_CONTROL));
+      m_templates.push_back(
+          corvane::win32::BuildDialogTemplate(*dialog, WS_CHILD | WS_CAPTION | DS_3DLOOK | DS_CONTROL));
     }
     std::vector<PROPSHEETPAGEW> pages(dialogs.size());
     for (std::size_t i = 0; i < pages.size(); ++i) {
       pages[i] = {};
       pages[i].dwSize = sizeof(PROPSHEETPAGEW);
       pages[i].dwFlags = PSP_DLGINDIRECT;
-      pages[i].pResource = reinterpret_cast<LPCDLGTEMPLATEW>(templates[i].data());
+      pages[i].pResource = reinterpret_cast<LPCDLGTEMPLATEW>(m_templates[i].data());
       pages[i].pfnDlgProc = PageProc;
     }
-    const std::wstring caption = Utf8ToWide(corvane::LoadResString(105, language).GetString());
+    caption = Utf8ToWide(corvane::LoadResString(105, language).GetString());
     PROPSHEETHEADERW header = {};
     header.dwSize = sizeof header;
     header.dwFlags = PSH_PROPSHEETPAGE | PSH_MODELESS | PSH_NOAPPLYNOW;
     header.pszCaption = caption.c_str();
     header.nPages = static_cast<UINT>(pages.size());
-    header.nStartPage = 2;  // Hot Key
+    header.nStartPage = static_cast<UINT>(startPage);
     header.ppsp = pages.data();
-    HWND sheet = reinterpret_cast<HWND>(PropertySheetW(&header));
-    ASSERT_NE(sheet, nullptr) << "no property sheet: is there a display?";
+    window = reinterpret_cast<HWND>(PropertySheetW(&header));
     Pump();
+  }
+  ~RealSheet() {
+    if (window) DestroyWindow(window);
+    Pump();
+  }
+  HWND Page(int index) {
+    SendMessageW(window, PSM_SETCURSEL, index, 0);
+    Pump();
+    return reinterpret_cast<HWND>(SendMessageW(window, PSM_GETCURRENTPAGEHWND, 0, 0));
+  }
+
+  HWND window = nullptr;
+  std::wstring caption;
+  std::vector<const corvane::DialogResource*> dialogs;
+
+ private:
+  std::vector<std::vector<unsigned short>> m_templates;
+};
+
+std::string ScreenshotPath(const std::string& name) {
+  const std::string folder = std::string(CORVANE_BINARY_DIR) + "/screenshots";
+  std::filesystem::create_directories(folder);
+  return folder + "/" + name + ".bmp";
+}
+
+TEST(PropertySheetOnDisplay, TheActionSheetFromTheTemplatesShowsTheirTextsInEveryControl) {
+  for (corvane::LANGID language : {corvane::LANGID(1033), corvane::LANGID(1028)}) {
+    SCOPED_TRACE("language " + std::to_string(language));
+    RealSheet real(language, 2);
+    ASSERT_EQ(real.dialogs.size(), std::size(kPageIds));
+    for (const corvane::DialogResource* dialog : real.dialogs) EXPECT_EQ(dialog->language, language) << dialog->id;
+    HWND sheet = real.window;
+    const auto& dialogs = real.dialogs;
+    const std::wstring& caption = real.caption;
+    ASSERT_NE(sheet, nullptr) << "no property sheet: is there a display?";
 
     // The sheet's caption may have the platform's "Properties for" around it.
     EXPECT_NE(TextOf(sheet).find(caption), std::wstring::npos) << "caption";
@@ -147,9 +188,7 @@ TEST(PropertySheetOnDisplay, TheActionSheetFromTheTemplatesShowsTheirTextsInEver
       SendMessageW(tabs, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
       EXPECT_EQ(std::wstring(title), Utf8ToWide(dialogs[i]->title)) << "tab " << i;
 
-      SendMessageW(sheet, PSM_SETCURSEL, i, 0);
-      Pump();
-      HWND page = reinterpret_cast<HWND>(SendMessageW(sheet, PSM_GETCURRENTPAGEHWND, 0, 0));
+      HWND page = real.Page(static_cast<int>(i));
       ASSERT_NE(page, nullptr) << "page " << i;
       // The controls in template order, each of its kind and with its text.
       std::size_t n = 0;
@@ -165,14 +204,52 @@ TEST(PropertySheetOnDisplay, TheActionSheetFromTheTemplatesShowsTheirTextsInEver
       }
       EXPECT_EQ(n, dialogs[i]->count) << "page " << i;
     }
-    // The Hot Key page in front for the screenshot.
-    SendMessageW(sheet, PSM_SETCURSEL, 2, 0);
-    Pump();
-    const std::string folder = std::string(CORVANE_BINARY_DIR) + "/screenshots";
-    std::filesystem::create_directories(folder);
-    SaveScreenshot(sheet, folder + "/action-sheet-" + std::to_string(language) + ".bmp");
-    DestroyWindow(sheet);
-    Pump();
+    real.Page(2);
+    SaveScreenshot(sheet, ScreenshotPath("action-sheet-" + std::to_string(language)));
+  }
+}
+
+// The library's own sheet, run by the headless user, for a hot-key action:
+// what its Hot Key page put into its controls shows in the real page.
+TEST(PropertySheetOnDisplay, TheHotKeyPageShowsWhatThePagePutInItsControls) {
+  for (corvane::LANGID language : {corvane::LANGID(1033), corvane::LANGID(1028)}) {
+    SCOPED_TRACE("language " + std::to_string(language));
+    corvane::test::LanguageGuard guard(language);
+    corvane::CActionHotKey action;
+    action.m_bCtrl = 1;
+    action.m_bShift = 1;
+    action.m_cKey = 'S';
+    bool ran = false;
+    corvane::ScopedDialogUser user([&](corvane::DialogSession& session) {
+      ran = true;
+      ASSERT_EQ(session.ActivePage(), 2);
+      const corvane::CPropertyPage* model = session.ActivePageObject();
+      ASSERT_NE(model, nullptr);
+      RealSheet real(language, 2);
+      ASSERT_NE(real.window, nullptr) << "no property sheet: is there a display?";
+      HWND page = real.Page(2);
+      ASSERT_NE(page, nullptr);
+      EXPECT_EQ(corvane::win32::ShowControlStates(page, *model), static_cast<int>(real.dialogs[2]->count));
+      Pump();
+      // What a person sees: Ctrl and Shift ticked, Alt not, "S" chosen from
+      // the page's list of keys.
+      EXPECT_EQ(IsDlgButtonChecked(page, 1081), static_cast<UINT>(BST_CHECKED));
+      EXPECT_EQ(IsDlgButtonChecked(page, 1079), static_cast<UINT>(BST_UNCHECKED));
+      EXPECT_EQ(IsDlgButtonChecked(page, 1080), static_cast<UINT>(BST_CHECKED));
+      HWND keys = GetDlgItem(page, 1082);
+      const LRESULT count = SendMessageW(keys, CB_GETCOUNT, 0, 0);
+      EXPECT_EQ(count, static_cast<LRESULT>(session.Items("1082").size()));
+      EXPECT_GT(count, 26);
+      const LRESULT selected = SendMessageW(keys, CB_GETCURSEL, 0, 0);
+      ASSERT_GE(selected, 0);
+      wchar_t key[64] = {};
+      SendMessageW(keys, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(key));
+      EXPECT_EQ(std::wstring(key), L"S");
+      SaveScreenshot(real.window, ScreenshotPath("hot-key-page-" + std::to_string(language)));
+      session.PressCancel();
+    });
+    EXPECT_EQ(corvane::EditActionInSheet(&action, -1), nullptr);  // cancelled
+    EXPECT_TRUE(ran);
   }
 }
 

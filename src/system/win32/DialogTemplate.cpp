@@ -1,7 +1,9 @@
 #include "system/win32/DialogTemplate.h"
 
+#include <algorithm>
 #include <string>
 
+#include "system/dialogs/Wnd.h"
 #include "system/win32/WideText.h"
 #include "system/win32/WindowsApi.h"
 
@@ -100,6 +102,47 @@ std::vector<unsigned short> BuildDialogTemplate(const DialogResource& dialog, DW
     out.Word(0);  // no creation data
   }
   return out.Take();
+}
+
+int ShowControlStates(void* window, const CWnd& model) {
+  auto dialog = static_cast<::HWND>(window);
+  std::vector<const ControlState*> states;
+  for (const auto& control : model.Controls()) states.push_back(control.get());
+  std::sort(states.begin(), states.end(), [](const ControlState* a, const ControlState* b) { return a->order < b->order; });
+  int filled = 0;
+  ::HWND child = ::GetWindow(dialog, GW_CHILD);
+  for (const ControlState* state : states) {
+    if (!child) break;
+    switch (state->kind) {
+      case DialogControlKind::ComboBox:
+      case DialogControlKind::ListBox: {
+        const bool combo = state->kind == DialogControlKind::ComboBox;
+        ::SendMessageW(child, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
+        for (const CString& item : state->items) {
+          const std::wstring wide = Utf8ToWide(item.GetString());
+          ::SendMessageW(child, combo ? CB_ADDSTRING : LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+        }
+        ::SendMessageW(child, combo ? CB_SETCURSEL : LB_SETCURSEL, static_cast<WPARAM>(state->curSel), 0);
+        break;
+      }
+      case DialogControlKind::CheckBox:
+      case DialogControlKind::RadioButton:
+        ::SendMessageW(child, BM_SETCHECK, static_cast<WPARAM>(state->check), 0);
+        ::SetWindowTextW(child, Utf8ToWide(state->text.GetString()).c_str());
+        break;
+      case DialogControlKind::Picture:
+      case DialogControlKind::ListView:
+        break;
+      default:
+        ::SetWindowTextW(child, Utf8ToWide(state->text.GetString()).c_str());
+        break;
+    }
+    ::EnableWindow(child, state->enabled ? TRUE : FALSE);
+    ::ShowWindow(child, state->visible ? SW_SHOWNA : SW_HIDE);
+    ++filled;
+    child = ::GetWindow(child, GW_HWNDNEXT);
+  }
+  return filled;
 }
 
 }  // namespace corvane::win32
