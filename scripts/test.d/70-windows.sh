@@ -4,7 +4,7 @@
 # test program must leave its XML report with at least one test and no
 # failure, so a Wine that silently runs nothing fails.
 set -euo pipefail
-build=build/win32
+build=${CORVANE_WIN32_BUILD:-build/win32}  # another folder measures a cold run
 reports=$build/gtest-reports
 
 # A 64-bit-only Wine starts no 32-bit program and says nothing about it.
