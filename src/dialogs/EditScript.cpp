@@ -258,7 +258,8 @@ class Player {
 bool EditScript::Parse(const std::string& text, std::string& error) {
   m_statements.clear();
   int line = 1;
-  std::size_t i = 0;
+  // A script file saved by a Windows editor may start with a byte-order mark.
+  std::size_t i = text.compare(0, 3, "\xEF\xBB\xBF") == 0 ? 3 : 0;
   const std::size_t n = text.size();
   while (i < n) {
     // Blanks and empty statements; a comment line.

@@ -85,6 +85,7 @@ TEST_F(EditScripts, EachPageIsReachedByItsNames) {
       {"page=Sound; file=ding.wav; mode=Synchronous; repeat=3; OK", "sound ding.wav 1 3"},
       {"page=Internet; service=#2; address=jo@example.com; OK", "internet 1 jo@example.com"},
       {"# the sixth tab\npage=6\nmenu=fs\nOK", "menu FS"},
+      {"\xEF\xBB\xBFpage=Menu\r\nmenu=fv\r\nOK\r\n", "menu FV"},
       {"page=Hot Key; Cancel", "none"},
   };
   for (const auto& row : table) {

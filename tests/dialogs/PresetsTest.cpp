@@ -12,6 +12,7 @@
 #include "actions/ActionSystem.h"
 #include "actions/ActionText.h"
 #include "dialogs/ActionEditing.h"
+#include "macros/MacroAction.h"
 
 namespace corvane {
 namespace {
@@ -212,8 +213,9 @@ TEST_F(Presets, NumbersOutsideTheTableOnlyApply) {
     EXPECT_EQ(s.ActivePageTitle(), "Text");
     s.PressOK();
   });
-  std::unique_ptr<CAction> made(EditActionInSheet(nullptr, -1));
-  auto* text = dynamic_cast<CActionText*>(made.get());
+  CMacroAction macro;
+  ASSERT_EQ(macro.OnInsertNew(-1), 1);
+  auto* text = dynamic_cast<CActionText*>(macro.GetAt(0));
   ASSERT_NE(text, nullptr);
   EXPECT_EQ(text->m_strText, "hi");
 }
