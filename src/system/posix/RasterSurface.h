@@ -1,0 +1,22 @@
+// The raster surface: a CDC that really draws, into an image in memory, on
+// cairo, with text laid out by Pango; the image can be read back pixel by
+// pixel and written as PNG.
+#pragma once
+
+#include <memory>
+
+#include "system/gdi/Dc.h"
+
+namespace corvane {
+
+// A raster CDC of width by height pixels, filled with white, reporting the
+// given pixels per inch.  Null when the size is not positive or too large.
+std::unique_ptr<CDC> CreateRasterDC(int width, int height, int dpiX = 96, int dpiY = 96);
+// The colour of a pixel of a raster CDC's image (of the bitmap selected
+// into a raster memory surface); CLR_INVALID outside it or for another CDC.
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
+COLORREF GetRasterPixel(CDC* dc, int x, int y);
+// Writes a raster CDC's image as PNG; false when it could not be written.
+bool WriteRasterPng(CDC* dc, const char* path);
+
+}  // namespace corvane
