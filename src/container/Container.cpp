@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "surface/BitmapUtils.h"
 #include "system/Font.h"
 
 namespace corvane {
@@ -189,30 +190,15 @@ void CContainer::SetContainerRect(const RECT&) {}
 
 CSize CContainer::GetContainerDPI() { return CSize(96, 96); }
 
-// The arithmetic wraps around at 32 bits as the 32-bit machine code does,
-// never overflowing: extreme rectangles give odd numbers, not undefined ones.
-RECT ScaleRectToFrameFlipped(const RECT& rect, const RECT& s, const RECT& t) {
-  auto sub = [](LONG a, LONG b) { return WrapToInt(static_cast<long long>(a) - b); };
-  auto add = [](LONG a, LONG b) { return WrapToInt(static_cast<long long>(a) + b); };
-  const int ws = sub(s.right, s.left), hs = sub(s.bottom, s.top);
-  const int wt = sub(t.right, t.left), ht = sub(t.bottom, t.top);
-  const int left = add(MulDiv(sub(rect.left, s.left), wt, ws), t.left);
-  const int right = add(MulDiv(sub(rect.right, s.left), wt, ws), t.left);
-  const int top = add(MulDiv(sub(rect.top, s.top), ht, hs), t.top);
-  const int bottom = add(MulDiv(sub(rect.bottom, s.top), ht, hs), t.top);
-  const int mirror = add(t.top, t.bottom);
-  RECT out;
-  out.left = left;
-  out.right = right;
-  out.top = sub(mirror, bottom);
-  out.bottom = sub(mirror, top);
-  return out;
-}
-
 void CContainer::TranslateCoordinate(RECT* out, const RECT* frame, const RECT* rect, int toContainer) {
   if (!out || !frame || !rect) return;
   const CRect own = GetContainerRect();
-  *out = toContainer ? ScaleRectToFrameFlipped(*rect, *frame, own) : ScaleRectToFrameFlipped(*rect, own, *frame);
+  RECT result;
+  if (toContainer)
+    ScaleRectToFrameFlipped(&result, &own, rect, frame);
+  else
+    ScaleRectToFrameFlipped(&result, frame, rect, &own);
+  *out = result;
 }
 
 void CContainer::OnDraw(CDC*, CRect*, int) {}

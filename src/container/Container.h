@@ -71,8 +71,5 @@ class CContainer {
   bool ResolveIndex(int& index) const;
 };
 
-// Maps rect from frame S to frame T, each axis scaled on its own with MulDiv,
-// then mirrored about the horizontal centre line of T.
-RECT ScaleRectToFrameFlipped(const RECT& rect, const RECT& source, const RECT& target);
 
 }  // namespace corvane

@@ -428,4 +428,23 @@ bool WriteRasterPng(CDC* dc, const char* path) {
   return ReplaceFileContent(path, png);
 }
 
+int CountUnrenderableCharacters(const LOGFONT& font, const char* text) {
+  if (!text) return 0;
+  cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1, 1);
+  cairo_t* cr = cairo_create(scratch);
+  PangoLayout* layout = pango_cairo_create_layout(cr);
+  PangoFontDescription* description = pango_font_description_new();
+  std::string face(font.lfFaceName, strnlen(font.lfFaceName, LF_FACESIZE));
+  pango_font_description_set_family(description, face.empty() ? "Sans" : face.c_str());
+  pango_font_description_set_absolute_size(description, 16 * PANGO_SCALE);
+  pango_layout_set_font_description(layout, description);
+  pango_font_description_free(description);
+  pango_layout_set_text(layout, text, -1);
+  const int unknown = pango_layout_get_unknown_glyphs_count(layout);
+  g_object_unref(layout);
+  cairo_destroy(cr);
+  cairo_surface_destroy(scratch);
+  return unknown;
+}
+
 }  // namespace corvane

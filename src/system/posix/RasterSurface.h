@@ -16,7 +16,11 @@ std::unique_ptr<CDC> CreateRasterDC(int width, int height, int dpiX = 96, int dp
 // into a raster memory surface); CLR_INVALID outside it or for another CDC.
 constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 COLORREF GetRasterPixel(CDC* dc, int x, int y);
-// Writes a raster CDC's image as PNG; false when it could not be written.
+// Writes a raster CDC's image as PNG, replacing the file whole; false when
+// it could not be written.
 bool WriteRasterPng(CDC* dc, const char* path);
+// How many characters of text the fonts on this machine cannot show in the
+// given font (with fallback to other fonts): 0 when all of it renders.
+int CountUnrenderableCharacters(const LOGFONT& font, const char* text);
 
 }  // namespace corvane
