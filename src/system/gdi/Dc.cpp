@@ -36,7 +36,9 @@ std::shared_ptr<const GdiObjectData>& FieldOf(DcState& state, int slot) {
 CGdiObject* StockOwner(int index) {
   static CGdiObject* owners[9] = {};
   if (!owners[index]) {
-    auto* object = new CGdiObject;
+    // Of the class of the object, so that the typed SelectObject calls can
+    // hand it back as what it is.
+    CGdiObject* object = index >= WHITE_PEN ? static_cast<CGdiObject*>(new CPen) : new CBrush;
     object->CreateStockObject(index);
     owners[index] = object;
   }
