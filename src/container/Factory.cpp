@@ -3,6 +3,7 @@
 #include <new>
 
 #include "macros/MacroAction.h"
+#include "surface/Surface.h"
 #include "surface/Template.h"
 #include "surface/TemplateCollect.h"
 
@@ -18,7 +19,7 @@ CContainer* CreateContainer(unsigned long type) {
       return new (std::nothrow) CTemplateCollect;
     case 256:  // surface
     default:   // any other code: a surface
-      return new (std::nothrow) CContainer;
+      return new (std::nothrow) CSurface;
   }
 }
 

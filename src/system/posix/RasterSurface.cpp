@@ -369,7 +369,10 @@ class RasterDevice : public DcDevice {
                                                                : PANGO_ALIGN_LEFT);
     }
     if (wrap) pango_layout_set_wrap(layout, PANGO_WRAP_WORD_CHAR);
-    if (ellipsis) {
+    if (ellipsis && wrap && (format & DT_NOCLIP)) {
+      // Unclipped wrapped text runs below its rectangle as it needs; a word
+      // too long for a line breaks between characters instead of being cut.
+    } else if (ellipsis) {
       pango_layout_set_ellipsize(layout, PANGO_ELLIPSIZE_END);
       // Lines that would run below the rectangle end in an ellipsis (at
       // least one line is always shown).
