@@ -64,9 +64,10 @@ TEST(Exports, FieldsAreReadAndWrittenWithoutChecks) {
   ACTSetExtraData(container, 2147483647, 1);  // far past any list: ignored
   EXPECT_EQ(ACTGetExtraData(container, 2147483647), 0u);
   EXPECT_EQ(ACTGetCount(container), 0);
+  // A new surface answers its resolution: 1000 tablet units per inch.
   corvane::CSize dpi = ACTGetContainerDPI(container);
-  EXPECT_EQ(dpi.cx, 96);
-  EXPECT_EQ(dpi.cy, 96);
+  EXPECT_EQ(dpi.cx, 1000);
+  EXPECT_EQ(dpi.cy, 1000);
   ACTDeleteContainer(container);
 }
 
