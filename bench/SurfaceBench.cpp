@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "surface/Surface.h"
-#include "system/posix/RasterSurface.h"
+#include "system/gdi/RasterSurface.h"
 
 namespace corvane {
 namespace {

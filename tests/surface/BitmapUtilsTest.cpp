@@ -10,7 +10,6 @@
 
 #include "support/TestSupport.h"
 #include "system/gdi/RecordingSurface.h"
-#include "system/posix/RasterSurface.h"
 #include "support/BmpWriter.h"
 
 namespace corvane {
@@ -270,32 +269,6 @@ TEST_F(DrawInRect, PalettesOnlyForIndexedBitmapsAndNothingForAVanishingSize) {
   auto speck = Bitmap(1, 1, 2000000000);
   EXPECT_TRUE(Draw(speck, CRect(0, 0, 100, 100), BKGND_TILED).empty());
   EXPECT_TRUE(Draw(nullptr, CRect(0, 0, 100, 100), BKGND_TILED).empty());
-}
-
-TEST(BmpBlit, RealPixelsOfEveryDepthAreTheRightWayUp) {
-  for (int bits : {1, 4, 8, 16, 24, 32}) {
-    SCOPED_TRACE(bits);
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 2;
-    spec.bits = bits;
-    // Top row: red, green; bottom row: blue, white (indexed depths use a palette).
-    spec.topLeft = RGB(255, 0, 0);
-    spec.topRight = RGB(0, 255, 0);
-    spec.bottomLeft = RGB(0, 0, 255);
-    spec.bottomRight = RGB(255, 255, 255);
-    if (bits == 1) spec.topRight = spec.bottomLeft = RGB(0, 0, 255), spec.bottomRight = RGB(255, 0, 0);
-    Block block = Read(MakeBmp(spec));
-    ASSERT_TRUE(block);
-    auto dc = CreateRasterDC(40, 40);
-    CRect dest(0, 0, 40, 40), source(0, 0, 2, 2);
-    EXPECT_GT(BmpBlit(dc.get(), &dest, block.get(), &source, nullptr), 0);
-    EXPECT_EQ(GetRasterPixel(dc.get(), 5, 5), spec.topLeft);
-    EXPECT_EQ(GetRasterPixel(dc.get(), 35, 5), spec.topRight);
-    EXPECT_EQ(GetRasterPixel(dc.get(), 5, 35), spec.bottomLeft);
-    EXPECT_EQ(GetRasterPixel(dc.get(), 35, 35), spec.bottomRight);
-  }
-  EXPECT_EQ(BmpBlit(nullptr, nullptr, nullptr, nullptr, nullptr), 0);
 }
 
 TEST(RectArithmetic, ScalingFlippingFittingCentring) {

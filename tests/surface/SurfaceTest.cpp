@@ -1,6 +1,6 @@
 // Hot cells and the surface: files and defaults, geometry from the driver,
-// hit testing, coordinate mapping and drawing on the recording and raster
-// surfaces.
+// hit testing, coordinate mapping and drawing on the recording surface
+// (real pixels in SurfaceRasterTest.cpp).
 #include "surface/Surface.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,6 @@
 #include "support/BmpWriter.h"
 #include "support/TestSupport.h"
 #include "system/gdi/RecordingSurface.h"
-#include "system/posix/RasterSurface.h"
 
 namespace corvane {
 namespace {
@@ -404,56 +403,18 @@ TEST_F(SurfaceDrawing, TheBackgroundIsRenderedOnceIntoTheCacheThenCopied) {
   EXPECT_EQ(surface.m_hBitmapBlock, nullptr);
 }
 
-TEST(SurfaceRaster, PixelsOfFrameCellsAndSelection) {
-  CSurface surface;
-  surface.m_nCellCount = 1;
-  CHotCell* cell = surface.GetCell(0, FALSE);
-  cell->m_rcActive = CRect(0, 0, 1200, 1000);
-  cell->m_nAlignment = 2;
-  auto dc = CreateRasterDC(400, 300);
-  CRect d(0, 0, 400, 300);
-  surface.m_crBackground = RGB(250, 240, 200);
-  surface.OnDraw(dc.get(), &d, 1);
-  EXPECT_EQ(GetRasterPixel(dc.get(), 0, 0), surface.m_crFrame);     // frame border
-  EXPECT_EQ(GetRasterPixel(dc.get(), 200, 33), surface.m_crInnerFrame);
-  EXPECT_EQ(GetRasterPixel(dc.get(), 200, 150), surface.m_crBackground);
-  EXPECT_EQ(GetRasterPixel(dc.get(), 60, 250), surface.m_crCell);  // cell 0's shape
-  surface.OnDraw(dc.get(), &d, 0);
-  EXPECT_EQ(GetRasterPixel(dc.get(), 60, 250), surface.m_crSelectedCell);
-}
-
-// The bundled sample: read through the exports, drawn in a window of
-// 960 by 720, written as PNG for a person to look at.
-TEST(SampleSurface, RendersWithItsBackgroundIconsAndLabels) {
+// The bundled sample, read through the exports: its cells, background
+// bitmap and icons, and a point on a key.
+TEST(SampleSurface, ReadsWithItsBackgroundIconsAndLabels) {
   const std::string file = std::string(CORVANE_SOURCE_DIR) + "/examples/surface/sample.tmt";
   void* surface = ACTCreateContainer(256);
   ASSERT_EQ(ACTReadContainer(surface, file.c_str()), 1);
   ASSERT_EQ(ACTGetCount(surface), 12);
   auto* typed = static_cast<CSurface*>(surface);
-  ASSERT_NE(typed->m_hBitmapBlock, nullptr);
+  EXPECT_NE(typed->m_hBitmapBlock, nullptr);
   auto* save = static_cast<CHotCell*>(ACTGetSubContainer(surface, 0));
-  ASSERT_NE(save->m_hIcon, nullptr);
+  EXPECT_NE(save->m_hIcon, nullptr);
   EXPECT_EQ(save->GetAliasString(), "Save");
-
-  auto dc = CreateRasterDC(960, 720);
-  CRect d(0, 0, 960, 720);
-  ACTSetCurSel(surface, 5);
-  ACTOnDraw(surface, dc.get(), &d, 0);
-  const std::string png = std::string(CORVANE_BINARY_DIR) + "/sample-surface.png";
-  EXPECT_TRUE(WriteRasterPng(dc.get(), png.c_str()));
-  EXPECT_EQ(GetRasterPixel(dc.get(), 0, 0), typed->m_crFrame);
-  // The paper's grid shows inside the working area.
-  int grid = 0;
-  for (int x = 100; x < 860; ++x) grid += GetRasterPixel(dc.get(), x, 360) == RGB(205, 220, 240);
-  EXPECT_GT(grid, 10);
-  // The floppy icon of "Save" is drawn in its key: blue pixels there.
-  CRect key;
-  RECT tablet = save->m_rcActive;
-  ACTTranslateCoordinate(surface, &key, &d, &tablet, 0);
-  int blue = 0;
-  for (int y = key.top; y < key.bottom; ++y)
-    for (int x = key.left; x < key.right; ++x) blue += GetRasterPixel(dc.get(), x, y) == RGB(40, 90, 170);
-  EXPECT_GT(blue, 20);
   // A point on the "Copy" key hits cell 1.
   const CRect copyKey = static_cast<CHotCell*>(ACTGetSubContainer(surface, 1))->m_rcActive;
   EXPECT_EQ(ACTHitTestItem(surface, copyKey.CenterPoint()), 1);

@@ -25,8 +25,13 @@ typedef IconImage* HICON;
 // the file holds; otherwise extracts up to count icons from index on into
 // the arrays (either may be null) and answers how many were extracted.  A
 // file that cannot be read, or holds no icon, answers 0.
+// Each platform folder provides it; both read the file with
+// ExtractIconsFromFile for now.
 UINT ExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small, UINT count);
 BOOL DestroyIcon(HICON icon);
+// ExtractIconExA on the system layer's own reader: icon files and the icon
+// resources of Windows programs and libraries (files up to 256 MiB).
+UINT ExtractIconsFromFile(LPCSTR file, int index, HICON* large, HICON* small, UINT count);
 
 // The icon images of a file's bytes, in the order ExtractIconExA numbers
 // them.  An icon file (.ico) holds one icon; a Windows program or library
@@ -42,7 +47,8 @@ bool DecodeIconFromData(const std::uint8_t* data, std::size_t size, std::size_t 
 // Decodes one image of an icon resource: a PNG stream or a DIB with its
 // AND mask.  false when the bytes are not a readable image.
 bool DecodeIconImage(const std::uint8_t* data, std::size_t size, IconImage& image);
-// PNG decoding is the platform's: false when the bytes are not a PNG it can read.
+// PNG decoding is the platform's: false when the bytes are not a PNG it can
+// read, and always false where the platform folder has no decoder yet.
 bool DecodePng(const std::uint8_t* data, std::size_t size, IconImage& image);
 
 }  // namespace corvane

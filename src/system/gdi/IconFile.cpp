@@ -2,6 +2,7 @@
 // programs and libraries.  Every read is bounded by the bytes at hand.
 #include <algorithm>
 #include <cstring>
+#include <fstream>
 #include <new>
 
 #include "system/gdi/Dc.h"
@@ -10,6 +11,26 @@
 namespace corvane {
 
 namespace {
+
+// Files beyond this size are not searched for icons.
+constexpr std::streamoff kMaxIconSourceSize = 256LL << 20;
+
+bool ReadWholeFile(LPCSTR path, std::vector<std::uint8_t>& bytes) {
+  if (!path || !*path) return false;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  in.seekg(0, std::ios::end);
+  const std::streamoff size = in.tellg();
+  if (size <= 0 || size > kMaxIconSourceSize) return false;
+  in.seekg(0, std::ios::beg);
+  try {
+    bytes.resize(static_cast<std::size_t>(size));
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  in.read(reinterpret_cast<char*>(bytes.data()), size);
+  return in.gcount() == size;
+}
 
 // A bounded view of bytes.
 struct Bytes {
@@ -320,6 +341,31 @@ bool DecodeIconFromData(const std::uint8_t* data, std::size_t size, std::size_t 
              *small) &&
          ok;
   return ok;
+}
+
+UINT ExtractIconsFromFile(LPCSTR file, int index, HICON* large, HICON* small, UINT count) {
+  std::vector<std::uint8_t> bytes;
+  if (!ReadWholeFile(file, bytes)) return 0;
+  const std::size_t total = CountIconsInData(bytes.data(), bytes.size());
+  if (index == -1 && !large && !small) return static_cast<UINT>(total);
+  if (index < 0) return 0;
+  UINT extracted = 0;
+  for (UINT i = 0; i < count && static_cast<std::size_t>(index) + i < total; ++i) {
+    IconImage big, little;
+    if (!DecodeIconFromData(bytes.data(), bytes.size(), static_cast<std::size_t>(index) + i, large ? &big : nullptr,
+                            small ? &little : nullptr))
+      break;
+    if (large) large[i] = new (std::nothrow) IconImage(std::move(big));
+    if (small) small[i] = new (std::nothrow) IconImage(std::move(little));
+    ++extracted;
+  }
+  return extracted;
+}
+
+BOOL DestroyIcon(HICON icon) {
+  if (!icon) return FALSE;
+  delete icon;
+  return TRUE;
 }
 
 }  // namespace corvane

@@ -1,9 +1,9 @@
 // ExtractIconExA and PNG decoding on Linux: icon files and the icon
-// resources of Windows programs and libraries are read by the system layer.
+// resources of Windows programs and libraries are read by the system layer's
+// own reader; PNG-compressed images are decoded by cairo.
 #include <cairo.h>
 
 #include <cstring>
-#include <fstream>
 #include <new>
 #include <vector>
 
@@ -12,26 +12,6 @@
 namespace corvane {
 
 namespace {
-// Files beyond this size are not searched for icons.
-constexpr std::streamoff kMaxIconSourceSize = 256LL << 20;
-
-bool ReadWholeFile(LPCSTR path, std::vector<std::uint8_t>& bytes) {
-  if (!path || !*path) return false;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  in.seekg(0, std::ios::end);
-  const std::streamoff size = in.tellg();
-  if (size <= 0 || size > kMaxIconSourceSize) return false;
-  in.seekg(0, std::ios::beg);
-  try {
-    bytes.resize(static_cast<std::size_t>(size));
-  } catch (const std::bad_alloc&) {
-    return false;
-  }
-  in.read(reinterpret_cast<char*>(bytes.data()), size);
-  return in.gcount() == size;
-}
-
 struct PngSource {
   const std::uint8_t* data;
   std::size_t size;
@@ -94,28 +74,7 @@ bool DecodePng(const std::uint8_t* data, std::size_t size, IconImage& image) {
 }
 
 UINT ExtractIconExA(LPCSTR file, int index, HICON* large, HICON* small, UINT count) {
-  std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(file, bytes)) return 0;
-  const std::size_t total = CountIconsInData(bytes.data(), bytes.size());
-  if (index == -1 && !large && !small) return static_cast<UINT>(total);
-  if (index < 0) return 0;
-  UINT extracted = 0;
-  for (UINT i = 0; i < count && static_cast<std::size_t>(index) + i < total; ++i) {
-    IconImage big, little;
-    if (!DecodeIconFromData(bytes.data(), bytes.size(), static_cast<std::size_t>(index) + i, large ? &big : nullptr,
-                            small ? &little : nullptr))
-      break;
-    if (large) large[i] = new (std::nothrow) IconImage(std::move(big));
-    if (small) small[i] = new (std::nothrow) IconImage(std::move(little));
-    ++extracted;
-  }
-  return extracted;
-}
-
-BOOL DestroyIcon(HICON icon) {
-  if (!icon) return FALSE;
-  delete icon;
-  return TRUE;
+  return ExtractIconsFromFile(file, index, large, small, count);
 }
 
 }  // namespace corvane

@@ -1,4 +1,4 @@
-#include "system/posix/RasterSurface.h"
+#include "system/gdi/RasterSurface.h"
 
 #include "system/AtomicFile.h"
 

@@ -1,51 +1,17 @@
 #include "system/gdi/Screen.h"
 
-#include <atomic>
-
 namespace corvane {
 
-namespace {
-std::atomic<int> g_screenX{96};
-std::atomic<int> g_screenY{96};
-
-// A surface that reports the screen's metrics and draws nowhere.
-class ScreenDevice : public DcDevice {
- public:
-  int GetDeviceCaps(int index) const override {
-    switch (index) {
-      case LOGPIXELSX: return g_screenX.load();
-      case LOGPIXELSY: return g_screenY.load();
-      case HORZRES: return 1920;
-      case VERTRES: return 1080;
-      case BITSPIXEL: return 32;
-      default: return 0;
-    }
+// No display is asked: the metrics of a common screen.
+int ScreenDeviceCaps(int index) {
+  switch (index) {
+    case LOGPIXELSX: return 96;
+    case LOGPIXELSY: return 96;
+    case HORZRES: return 1920;
+    case VERTRES: return 1080;
+    case BITSPIXEL: return 32;
+    default: return 0;
   }
-  std::unique_ptr<DcDevice> CreateCompatibleDevice() override { return std::make_unique<ScreenDevice>(); }
-  std::shared_ptr<BitmapSurface> CreateCompatibleBitmap(int, int) override { return nullptr; }
-  void Rectangle(const DcState&, const CRect&) override {}
-  void RoundRect(const DcState&, const CRect&, CPoint) override {}
-  void FillRect(const DcState&, const CRect&, const GdiObjectData&) override {}
-  int DrawText(const DcState&, std::string_view, CRect&, UINT) override { return 0; }
-  BOOL DrawIcon(const DcState&, const CRect&, const IconImage&, UINT) override { return FALSE; }
-  BOOL StretchBlt(const DcState&, const CRect&, const DcState&, DcDevice&, const CRect&, DWORD) override {
-    return FALSE;
-  }
-  int StretchDib(const DcState&, const CRect&, const DibImage&, const CRect&, DWORD) override { return 0; }
-};
-}  // namespace
-
-CDC* GetDC(HWND) { return new CDC(std::make_unique<ScreenDevice>()); }
-
-int ReleaseDC(HWND, CDC* dc) {
-  if (!dc) return 0;
-  delete dc;
-  return 1;
-}
-
-void SetScreenPixelsPerInch(int x, int y) {
-  g_screenX = x >= 1 ? x : 96;
-  g_screenY = y >= 1 ? y : 96;
 }
 
 }  // namespace corvane

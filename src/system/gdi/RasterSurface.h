@@ -1,6 +1,7 @@
-// The raster surface: a CDC that really draws, into an image in memory, on
-// cairo, with text laid out by Pango; the image can be read back pixel by
-// pixel and written as PNG.
+// The raster surface: a CDC that really draws into an image in memory, which
+// can be read back pixel by pixel and written as PNG.  Each platform folder
+// provides it: posix/ draws on cairo with text laid out by Pango; win32/
+// has no raster backend yet and refuses (CreateRasterDC answers null).
 #pragma once
 
 #include <memory>
