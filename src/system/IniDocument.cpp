@@ -108,7 +108,10 @@ IniDocument IniDocument::Parse(std::string&& text) {
     size_t end = all.find('\n', start);
     if (end == std::string_view::npos) end = all.size();
     size_t length = end - start;
-    if (length > 0 && all[start + length - 1] == '\r') --length;
+    // Every CR before the line end belongs to it ("\r\r\n" is a damaged
+    // CRLF): a line's text never ends in a CR, which a save that writes the
+    // line with the document's line end would turn into part of that end.
+    while (length > 0 && all[start + length - 1] == '\r') --length;
     doc.AddParsedLine(start, length);
     start = end + 1;
   }

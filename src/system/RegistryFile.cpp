@@ -145,8 +145,11 @@ void AppendValue(std::string& out, const RegistryValue& value) {
   out += "\r\n";
 }
 
+// A root gets its header when it has values, or when it is empty (otherwise
+// it would not be in the text at all and would be lost by a save); under a
+// root with only subkeys, the subkeys' headers name it.
 void AppendKey(std::string& out, const RegistryKey& key, const std::string& path, bool isRoot) {
-  if (!isRoot || !key.Values().empty()) {
+  if (!isRoot || !key.Values().empty() || key.Children().empty()) {
     out += '[';
     out += path;
     out += "]\r\n";

@@ -77,6 +77,7 @@ const ReadCase kReadCases[] = {
     {"no final line end", "[S]\nk=v", "S", "k", "v"},
     {"binary garbage before", "\x01\x02\xff garbage\n[S]\nk=v\n", "S", "k", "v"},
     {"carriage return inside a line", "[S]\nk=a\rb\n", "S", "k", "a\rb"},
+    {"carriage returns doubled before the line end", "[S]\nk=v\r\r\nj=w\r\r", "S", "k", "v"},
     {"no line ends at all", "[S] k=v", "S", "k", kMissing},
     {"keys of the next section", "[S]\nk=v\n[T]\nk=w\n", "T", "k", "w"},
     {"many sections", "[A]\na=1\n\n[B]\nb=2\n\n; note\n[C]\nc=3\n", "C", "c", "3"},
@@ -272,6 +273,37 @@ TEST(IniDocumentText, SerializeGivesBackWhatWasParsed) {
     // Untouched lines come back byte for byte (a final line end is added).
     EXPECT_EQ(once.substr(0, input.size()), input);
     EXPECT_EQ(IniDocument::Parse(once).Serialize(), once);
+  }
+}
+
+// A file whose lines end differently (LF first, then CRLF or a doubled CR)
+// is saved with one line end throughout: every value must read the same
+// after the save, and a second save must change nothing.
+TEST(IniDocumentText, MixedLineEndsKeepEveryValueThroughASave) {
+  const std::string inputs[] = {
+      ";c\n[S]\r\nk=v\r\r\nj=w\r\n",
+      "[S]\r\nk=v\r\r\nj=w\n",
+      "\xEF\xBB\xBF;c\n[S]\r\nk=v\r\r\r\n[T]\r\r\nj=w",
+      "[S]\nk=a\rb\r\r\nj=w\r \r\n",
+  };
+  for (const std::string& input : inputs) {
+    SCOPED_TRACE(input);
+    const IniDocument parsed = IniDocument::Parse(input);
+    const std::string saved = parsed.Serialize();
+    const IniDocument reread = IniDocument::Parse(saved);
+    for (const char* section : {"S", "T"})
+      for (const char* key : {"k", "j"}) {
+        std::string_view before, after;
+        const bool found = parsed.Find(section, key, before);
+        ASSERT_EQ(reread.Find(section, key, after), found) << section << " " << key;
+        if (found) {
+          EXPECT_EQ(after, before) << section << " " << key;
+        }
+      }
+    std::string_view value;
+    ASSERT_TRUE(parsed.Find("S", "k", value));
+    EXPECT_TRUE(value == "v" || value == "a\rb") << "a CR of the line end is not part of the value";
+    EXPECT_EQ(reread.Serialize(), saved);
   }
 }
 

@@ -397,6 +397,20 @@ TEST(RegistryFileText, RoundTripsNamesAndKeysWithSpecialCharacters) {
   EXPECT_EQ(found->FindValue(""), nullptr);
 }
 
+// A key that holds nothing, also a root, is still there after a save.
+TEST(RegistryFileText, EmptyKeysAndRootsSurviveASave) {
+  for (const char* input : {"REGEDIT4\n\n[HKEY_CURRENT_USER", "[HKEY_LOCAL_MACHINE]\n[HKEY_CURRENT_USER\\A\\B]\n"}) {
+    SCOPED_TRACE(input);
+    const RegistryFile first = RegistryFile::Parse(input);
+    const RegistryFile back = RegistryFile::Parse(first.Serialize());
+    EXPECT_EQ(back.DamagedLines(), 0u);
+    for (const char* root : {"HKEY_CURRENT_USER", "HKEY_LOCAL_MACHINE"})
+      EXPECT_EQ(back.Find(root, {}) != nullptr, first.Find(root, {}) != nullptr) << root;
+    EXPECT_EQ(back.Find("HKEY_CURRENT_USER", {"a", "b"}) != nullptr, first.Find("HKEY_CURRENT_USER", {"A", "B"}) != nullptr);
+    EXPECT_EQ(back.Serialize(), first.Serialize());
+  }
+}
+
 // Whatever bytes a file holds, what is read writes back to a text that reads
 // as the same hives again (no key or value lost or changed by a save).
 TEST(RegistryFileText, AnyInputRoundTripsThroughASave) {
