@@ -12,6 +12,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "system/posix/TemporaryFile.h"
 #endif
 
 #include <filesystem>
@@ -20,6 +22,7 @@ namespace corvane {
 
 namespace {
 
+#if defined(_WIN32)
 // The name of the temporary file beside path.  It must not end in the
 // extension of the file it stands for: a folder scan for "*.tmp" (templates)
 // must never take a temporary that a crash left behind for a template.
@@ -29,15 +32,7 @@ std::string TemporaryNameBeside(const std::string& path) {
   std::snprintf(suffix, sizeof suffix, ".~%012llx.new", static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
   return path + suffix;
 }
-
-#if !defined(_WIN32)
-std::string FolderOf(const std::string& path) {
-  const size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
-}
-
+#else
 bool WriteAll(int fd, std::string_view content) {
   size_t written = 0;
   while (written < content.size()) {
@@ -49,36 +44,6 @@ bool WriteAll(int fd, std::string_view content) {
     written += static_cast<size_t>(n);
   }
   return true;
-}
-
-// Writes content to a new file that has no name yet (O_TMPFILE), so that a
-// process killed while writing leaves nothing behind, then gives it the
-// temporary name.  Answers false when the file system cannot do this; the
-// caller then writes the named temporary directly.
-bool WriteUnnamedThenLink(const std::string& temporary, std::string_view content, mode_t mode, bool& written) {
-  written = false;
-#if defined(O_TMPFILE)
-  const int fd = ::open(FolderOf(temporary).c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
-  if (fd < 0) return false;
-  (void)::fchmod(fd, mode);  // best effort: some file systems keep no modes
-  bool ok = WriteAll(fd, content) && ::fdatasync(fd) == 0;
-  if (ok) {
-    char self[64];
-    std::snprintf(self, sizeof self, "/proc/self/fd/%d", fd);
-    if (::linkat(AT_FDCWD, self, AT_FDCWD, temporary.c_str(), AT_SYMLINK_FOLLOW) != 0) {
-      ::close(fd);
-      return false;  // no /proc: fall back to a named temporary
-    }
-    written = true;
-  }
-  ok = ::close(fd) == 0 && ok;
-  if (!ok && written) ::unlink(temporary.c_str());
-  written = written && ok;
-  return true;
-#else
-  (void)temporary, (void)content, (void)mode;
-  return false;
-#endif
 }
 #endif
 
@@ -100,8 +65,8 @@ bool ReadWholeFile(const std::string& path, std::string& content) {
 }
 
 bool ReplaceFileContent(const std::string& path, std::string_view content) {
-  const std::string temporary = TemporaryNameBeside(path);
 #if defined(_WIN32)
+  const std::string temporary = TemporaryNameBeside(path);
   {
     std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
     if (!out) return false;
@@ -121,26 +86,18 @@ bool ReplaceFileContent(const std::string& path, std::string_view content) {
   }
   return true;
 #else
+  // Temporaries that a killed writer left behind go first.
+  posix::RemoveStaleTemporaries(path);
   mode_t mode = 0644;
   struct stat existing;
   if (::stat(path.c_str(), &existing) == 0) mode = existing.st_mode & 07777;
+  posix::TemporaryFile temporary;
+  if (!temporary.Open(path, 0600)) return false;
+  (void)::fchmod(temporary.Descriptor(), mode);  // best effort: some file systems keep no modes
   // The data reaches the disk before the rename (fdatasync), so that a power
   // cut after the rename cannot leave an empty or partial file under the name.
-  bool written = false;
-  if (!WriteUnnamedThenLink(temporary, content, mode, written)) {
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
-    (void)::fchmod(fd, mode);
-    written = WriteAll(fd, content) && ::fdatasync(fd) == 0;
-    written = ::close(fd) == 0 && written;
-    if (!written) ::unlink(temporary.c_str());
-  }
-  if (!written) return false;
-  if (::rename(temporary.c_str(), path.c_str()) != 0) {
-    ::unlink(temporary.c_str());
-    return false;
-  }
-  return true;
+  return WriteAll(temporary.Descriptor(), content) && ::fdatasync(temporary.Descriptor()) == 0 &&
+         temporary.RenameOver();
 #endif
 }
 

@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -17,6 +18,7 @@
 #include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "support/TestSupport.h"
 #include "corvane/Corvane.h"
@@ -49,7 +51,7 @@ struct KillStats {
   int kills = 0;
   int inFirstSave = 0;   // killed before its first save was complete
   int afterASave = 0;    // killed after at least one complete save
-  int strayTemporaries = 0;
+  int mostStrayTemporaries = 0;   // temporaries left at once after a kill
   int strayWithFileExtension = 0;  // strays whose name ends like the file's
 };
 
@@ -89,19 +91,31 @@ KillStats KillRepeatedly(int count, double saveMicros, const std::function<void(
       ++stats.afterASave;
     check();
     if (::testing::Test::HasFailure()) break;
+    // Temporaries a kill left behind stay: the next save must remove them.
+    int strays = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
       const std::string name = entry.path().filename().string();
       if (name.find(".~") == std::string::npos) continue;
-      ++stats.strayTemporaries;
+      ++strays;
       if (name.ends_with(".tmp") || name.ends_with(".tmt")) ++stats.strayWithFileExtension;
-      std::filesystem::remove(entry.path());
     }
+    stats.mostStrayTemporaries = std::max(stats.mostStrayTemporaries, strays);
   }
   ::munmap(state, sizeof(ChildState));
-  std::printf("[   info   ] %d kills: %d in the first save, %d after a complete save; %d stray temporary files"
-              " (one save takes %.0f us)\n",
-              stats.kills, stats.inFirstSave, stats.afterASave, stats.strayTemporaries, saveMicros);
+  std::printf("[   info   ] %d kills: %d in the first save, %d after a complete save; at most %d stray temporary"
+              " files at once (one save takes %.0f us)\n",
+              stats.kills, stats.inFirstSave, stats.afterASave, stats.mostStrayTemporaries, saveMicros);
   return stats;
+}
+
+// The temporary files in a folder (after a complete save there are none:
+// each save removes those that killed ones left behind).
+std::vector<std::string> Temporaries(const std::filesystem::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    if (entry.path().filename().string().find(".~") != std::string::npos)
+      names.push_back(entry.path().filename().string());
+  return names;
 }
 
 double MicrosOf(const std::function<void()>& work, int repeats) {
@@ -207,6 +221,10 @@ TEST(CrashSafeSave, KilledTemplateSaveLeavesTheOldOrTheNewFileWhole) {
         current = found;
       },
       dir.path());
+  // A complete save leaves no temporary behind, also none of the killed ones.
+  SaveTemplate(templ, file, current + 1);
+  EXPECT_EQ(test::ReadFile(file), expected(current + 1));
+  EXPECT_EQ(Temporaries(dir.path()), std::vector<std::string>());
   ACTDeleteContainer(templ);
   // The kills must have hit both the middle of a save and the time after one
   // (or the test proved nothing), and a temporary left by a kill must never
@@ -306,6 +324,8 @@ TEST(CrashSafeSave, KilledRegistrySaveLeavesTheOldOrTheNewFileWhole) {
   EXPECT_GT(stats.inFirstSave, 0);
   EXPECT_GT(stats.afterASave, 0);
   EXPECT_FALSE(std::filesystem::exists(file + ".damaged")) << "a complete file was taken for a damaged one";
+  SaveRegistry(current + 1);
+  EXPECT_EQ(Temporaries(dir.path()), std::vector<std::string>());
 }
 
 // The installer's file copy (CopyFileA, which replaces the target through a
@@ -336,6 +356,8 @@ TEST(CrashSafeSave, KilledCopyLeavesTheOldOrTheNewFileWhole) {
       dir.path());
   EXPECT_GT(copied.inFirstSave, 0);
   EXPECT_GT(copied.afterASave, 0);
+  ASSERT_TRUE(CopyFileA(sources[0].c_str(), target.c_str(), FALSE));
+  EXPECT_EQ(Temporaries(dir.path()), std::vector<std::string>());
 }
 
 }  // namespace

@@ -12,13 +12,16 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "support/TestSupport.h"
+#include "system/AtomicFile.h"
 
 namespace corvane {
 namespace {
@@ -155,6 +158,52 @@ TEST(CopyFile, AWriteFailureHalfwayLeavesTheOldTarget) {
   EXPECT_EQ(WEXITSTATUS(status), 0) << "the copy reported success";
   EXPECT_EQ(ReadFile(dir.file("target")), "old");
   EXPECT_TRUE(Leftovers(dir.path(), {"source", "target"}).empty());
+}
+
+// A copy or save that is killed can leave its temporary file
+// ("<target>.~<12 hex digits>.new") behind.  The next copy or save of the
+// same target removes such leftovers, and nothing else: not a temporary that
+// a live writer still holds (locked), not another file's, not names that only
+// look alike, not links or folders.
+TEST(CopyFile, TheNextCopyOrSaveRemovesTemporariesThatKilledOnesLeftBehind) {
+  const std::vector<std::string> stale = {"target.~0123456789ab.new", "target.~ffffffffffff.new"};
+  const std::vector<std::string> kept = {
+      "target.~0123456789AB.new", "target.~0123456789a.new", "target.~0123456789abc.new",
+      "target.~0123456789ab.tmp", "other.~0123456789ab.new", "xtarget.~0123456789ab.new",
+      "target.~0123456789ab.new.x", "target.0123456789ab.new", "victim", "source"};
+  const std::string live = "target.~aaaaaaaaaaaa.new", link = "target.~bbbbbbbbbbbb.new",
+                    folder = "target.~cccccccccccc.new";
+  for (const bool copy : {true, false}) {
+    SCOPED_TRACE(copy ? "copy" : "save");
+    TempDir dir;
+    for (const std::string& name : stale) WriteFile(dir.file(name), "left by a killed writer");
+    for (const std::string& name : kept) WriteFile(dir.file(name), "not ours");
+    WriteFile(dir.file(live), "being written");
+    const int writer = ::open(dir.file(live).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_GE(writer, 0);
+    ASSERT_EQ(::flock(writer, LOCK_EX), 0);
+    fs::create_symlink(dir.file("victim"), dir.path() / link);
+    fs::create_directory(dir.path() / folder);
+
+    if (copy)
+      ASSERT_TRUE(CopyFileA(dir.file("source").c_str(), dir.file("target").c_str(), FALSE));
+    else
+      ASSERT_TRUE(ReplaceFileContent(dir.file("target"), "saved"));
+    EXPECT_EQ(ReadFile(dir.file("target")), copy ? "not ours" : "saved");
+    for (const std::string& name : stale) EXPECT_FALSE(fs::exists(dir.path() / name)) << name;
+    for (const std::string& name : kept) EXPECT_EQ(ReadFile(dir.file(name)), "not ours") << name;
+    EXPECT_EQ(ReadFile(dir.file(live)), "being written");
+    EXPECT_TRUE(fs::is_symlink(dir.path() / link));
+    EXPECT_TRUE(fs::is_directory(dir.path() / folder));
+    ::close(writer);
+
+    // Once its writer is gone, the next one removes that temporary too.
+    if (copy)
+      ASSERT_TRUE(CopyFileA(dir.file("victim").c_str(), dir.file("target").c_str(), FALSE));
+    else
+      ASSERT_TRUE(ReplaceFileContent(dir.file("target"), "saved again"));
+    EXPECT_FALSE(fs::exists(dir.path() / live));
+  }
 }
 
 }  // namespace

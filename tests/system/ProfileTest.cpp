@@ -308,8 +308,10 @@ TEST(IniDocumentText, MixedLineEndsKeepEveryValueThroughASave) {
 }
 
 TEST(IniDocumentText, LiteralsAndNullsAreAccepted) {
+  // (The view points into the document, which must outlive it.)
+  const IniDocument document = IniDocument::Parse("[S]\nk=v\n");
   std::string_view value;
-  EXPECT_TRUE(IniDocument::Parse("[S]\nk=v\n").Find("s", "K", value));
+  EXPECT_TRUE(document.Find("s", "K", value));
   EXPECT_EQ(value, "v");
   EXPECT_EQ(IniDocument::Parse(static_cast<const char*>(nullptr)).KeyCount(), 0u);
 }

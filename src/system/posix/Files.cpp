@@ -4,13 +4,14 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <random>
 #include <string>
 #include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "system/posix/TemporaryFile.h"
 
 namespace corvane {
 
@@ -30,23 +31,6 @@ std::string ParentFolder(const std::string& path) {
   if (slash == std::string::npos) return ".";
   if (slash == 0) return "/";
   return path.substr(0, slash);
-}
-
-// Creates a new file beside target under a name nobody else uses, with the
-// given permissions (less the umask).  Answers its descriptor, or -1.
-int CreateTemporaryBeside(const std::string& target, mode_t mode, std::string& name) {
-  static thread_local std::mt19937_64 random{std::random_device{}()};
-  for (int attempt = 0; attempt < 16; ++attempt) {
-    char suffix[32];
-    // (Not ".tmp": a folder scan for templates must never pick one up.)
-    std::snprintf(suffix, sizeof suffix, ".~%012llx.new",
-                  static_cast<unsigned long long>(random() & 0xFFFFFFFFFFFFull));
-    name = target + suffix;
-    const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
-    if (fd >= 0) return fd;
-    if (errno != EEXIST) return -1;
-  }
-  return -1;
 }
 
 bool WriteAll(int fd, const char* data, size_t size) {
@@ -124,34 +108,26 @@ BOOL CopyFileA(LPCSTR source, LPCSTR target, BOOL failIfExists) {
   if (::fstat(in.get(), &info) != 0 || !S_ISREG(info.st_mode)) return FALSE;
 
   const std::string targetPath(target);
-  std::string temporary;
-  FileDescriptor out(CreateTemporaryBeside(targetPath, info.st_mode & 0777, temporary));
-  if (out.get() < 0) return FALSE;
+  // Temporaries that a killed copy left behind go first.
+  posix::RemoveStaleTemporaries(targetPath);
+  posix::TemporaryFile temporary;
+  if (!temporary.Open(targetPath, info.st_mode & 0777)) return FALSE;
+  const int out = temporary.Descriptor();
 
   const struct timespec times[2] = {info.st_atim, info.st_mtim};
-  bool ok = CopyContent(in.get(), out.get()) && ::futimens(out.get(), times) == 0 && ::fsync(out.get()) == 0;
-  ok = out.Close() && ok;
-  if (ok) {
-    if (failIfExists) {
-      // link() never replaces: an existing target makes it fail.  Where the
-      // file system has no hard links, test first and rename.
-      if (::link(temporary.c_str(), targetPath.c_str()) == 0) {
-        ::unlink(temporary.c_str());
-        temporary.clear();
-      } else if (errno != EEXIST) {
-        struct stat existing;
-        ok = ::lstat(targetPath.c_str(), &existing) != 0 && errno == ENOENT &&
-             ::rename(temporary.c_str(), targetPath.c_str()) == 0;
-        if (ok) temporary.clear();
-      } else {
-        ok = false;
-      }
-    } else {
-      ok = ::rename(temporary.c_str(), targetPath.c_str()) == 0;
-      if (ok) temporary.clear();
+  if (!CopyContent(in.get(), out) || ::futimens(out, times) != 0 || ::fsync(out) != 0) return FALSE;
+  bool ok;
+  if (failIfExists) {
+    // A link never replaces: an existing target makes it fail.  Where the
+    // file system has no hard links, test first and rename.
+    ok = temporary.LinkAsNew();
+    if (!ok && errno != EEXIST) {
+      struct stat existing;
+      ok = ::lstat(targetPath.c_str(), &existing) != 0 && errno == ENOENT && temporary.RenameOver();
     }
+  } else {
+    ok = temporary.RenameOver();
   }
-  if (!temporary.empty()) ::unlink(temporary.c_str());
   if (!ok) return FALSE;
 
   // Make the new directory entry itself durable.
