@@ -5,4 +5,4 @@
 set -euo pipefail
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCORVANE_BUILD_TESTS=ON >/dev/null
 cmake --build build/release --target test_hardening
-build/release/tests/test_hardening --gtest_brief=1 --gtest_filter='CrashSafeSave.*'
+ctest --test-dir build/release --output-on-failure -j2 -R '^CrashSafeSave\.'

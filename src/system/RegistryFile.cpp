@@ -335,12 +335,14 @@ RegistryFile RegistryFile::Parse(std::string_view text) {
         current = nullptr;
         continue;
       }
+      // Between the brackets a key's name is exact: blanks at its end are
+      // part of it (only blanks before the root are dropped).
       size_t close = name.rfind(']');
       if (close != std::string_view::npos)
         name = name.substr(0, close);
       else
         damaged = true;
-      std::vector<std::string> parts = SplitPath(Trim(name));
+      std::vector<std::string> parts = SplitPath(TrimLeft(name));
       if (parts.empty() || !StartsWithNoCase(parts.front(), "HKEY_")) {
         ++file.m_damagedLines;
         current = nullptr;

@@ -411,6 +411,21 @@ TEST(RegistryFileText, EmptyKeysAndRootsSurviveASave) {
   }
 }
 
+// Blanks at the end of a key's name (also of a key in the middle of a path)
+// are part of the name and survive a save.
+TEST(RegistryFileText, KeyNamesKeepTheirBlanks) {
+  RegistryFile hives;
+  hives.Create("HKEY_CURRENT_USER", {"A ", "B\t"}).SetValue("v", 4, std::string(4, '\1'));
+  hives.Create("HKEY_CURRENT_USER", {"A", " "});
+  const RegistryFile back = RegistryFile::Parse(hives.Serialize());
+  EXPECT_EQ(back.DamagedLines(), 0u);
+  ASSERT_NE(back.Find("HKEY_CURRENT_USER", {"A ", "B\t"}), nullptr);
+  EXPECT_NE(back.Find("HKEY_CURRENT_USER", {"A ", "B\t"})->FindValue("v"), nullptr);
+  EXPECT_NE(back.Find("HKEY_CURRENT_USER", {"A", " "}), nullptr);
+  EXPECT_EQ(back.Find("HKEY_CURRENT_USER", {})->Children().size(), 2u);
+  EXPECT_EQ(back.Serialize(), hives.Serialize());
+}
+
 // Whatever bytes a file holds, what is read writes back to a text that reads
 // as the same hives again (no key or value lost or changed by a save).
 TEST(RegistryFileText, AnyInputRoundTripsThroughASave) {
