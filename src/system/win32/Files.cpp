@@ -29,8 +29,9 @@ BOOL CopyFileA(LPCSTR source, LPCSTR target, BOOL failIfExists) {
   const ::DWORD attributes = ::GetFileAttributesW(from.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) return FALSE;
   if (failIfExists && ::GetFileAttributesW(to.c_str()) != INVALID_FILE_ATTRIBUTES) return FALSE;
+  // Never ".tmp": a template folder scan would take a leftover for a template.
   const std::wstring temporary =
-      to + L".~" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(::GetTickCount()) + L".tmp";
+      to + L".~" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(::GetTickCount()) + L".new";
   // CopyFileW keeps the source's attributes and times.
   if (!::CopyFileW(from.c_str(), temporary.c_str(), TRUE)) return FALSE;
   // Without MOVEFILE_REPLACE_EXISTING the move fails on an existing target,

@@ -117,8 +117,9 @@ bool ReadAll(const std::wstring& path, std::string& content) {
 // Writes bytes to a new file beside path and moves it over path, so that the
 // file is at every moment either the old one or the new one, whole.
 bool ReplaceAtomically(const std::wstring& path, const void* bytes, DWORD size) {
+  // Never ".tmp": a template folder scan would take a leftover for a template.
   const std::wstring temporary = path + L".~" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-                                 std::to_wstring(::GetTickCount()) + L".tmp";
+                                 std::to_wstring(::GetTickCount()) + L".new";
   HANDLE file = ::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   ::DWORD written = 0;
