@@ -3,7 +3,9 @@
 # every test also checks for memory errors, leaks and undefined behaviour.
 # -O1 keeps the instrumented tests fast; frame pointers keep the reports'
 # stacks whole.  Any report fails the test that caused it (abort, no
-# recovery).  There are no suppressions.
+# recovery).  The one suppression, with its reason, is in
+# tests/support/TestSupport.cpp: fontconfig's font caches, kept for the life
+# of the process by design, are not reported as leaks.
 set -euo pipefail
 build=${CORVANE_UNIT_BUILD:-build/asan}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_BUILD_TESTS=ON \
