@@ -13,6 +13,7 @@ using Words = std::vector<std::string>;
 int RunShow(const Words& words);
 int RunPlay(const Words& words);
 int RunEdit(const Words& words);
+int RunDialog(const Words& words);
 
 // The bundled sample: its template folder.
 std::string SampleTemplates();

@@ -30,6 +30,8 @@ const char* kHelp =
     "                                  play a macro and print its timed trace\n"
     "  edit TEMPLATE --key ID (--insert | --edit POS [--preset N]) [SCRIPT]\n"
     "                                  edit an action in the action sheet\n"
+    "  dialog --page PAGE [--lang LANGID] -o PAGE.png\n"
+    "                                  draw a page of the library's dialogs\n"
     "Without PATH a command uses the bundled sample.  corvane COMMAND --help\n"
     "tells more.\n";
 
@@ -42,6 +44,7 @@ const Command kCommands[] = {
     {"show", corvane::cli::RunShow},
     {"play", corvane::cli::RunPlay},
     {"edit", corvane::cli::RunEdit},
+    {"dialog", corvane::cli::RunDialog},
 };
 
 }  // namespace

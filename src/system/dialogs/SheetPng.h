@@ -1,12 +1,18 @@
-// Writes the picture of a running property sheet (PaintPropertySheet) to a
-// PNG file; false when the file cannot be written or this platform has no
-// raster surface.
+// Pictures of running property sheets as PNG files (PaintPropertySheet on the
+// raster surface).
 #pragma once
 
 #include "system/dialogs/PropertySheet.h"
 
 namespace corvane {
 
-bool WriteSheetPng(const CPropertySheet& sheet, const char* path);
+enum class PictureStatus {
+  Written,
+  NoRasterSurface,  // this platform's build has no raster surface to draw on
+  NotWritten,       // the file could not be written (or no path was given)
+  NotDrawn,         // nothing was asked to draw
+};
+
+PictureStatus WriteSheetPng(const CPropertySheet& sheet, const char* path);
 
 }  // namespace corvane
