@@ -133,7 +133,11 @@ class Painter {
     const COLORREF text = c.enabled ? kText : kGreyText;
     switch (c.kind) {
       case DialogControlKind::Label:
-        StateText(c.text, r, DT_LEFT | DT_WORDBREAK, c.enabled, font);
+        // Lines are taller in the stand-in font than the 13 pixels of the
+        // classic one that the templates are laid out for: the last line
+        // may reach a pixel or two below the control rather than lose the
+        // bottom of its letters.
+        StateText(c.text, r, DT_LEFT | DT_WORDBREAK | DT_NOCLIP, c.enabled, font);
         break;
       case DialogControlKind::Picture:
         // A bitmap picture takes the size of its bitmap.
