@@ -106,27 +106,29 @@ def main():
     cells = []
     tall = [('Save', 'save.ico', 'Ctrl+S'), ('Copy', 'copy.ico', 'Ctrl+C'), ('Undo', 'undo.ico', 'Ctrl+Z'),
             ('Pen', 'pen.ico', None)]
-    for i, (label, icon, _) in enumerate(tall):
+    for i, (label, icon, keys) in enumerate(tall):
         top = 3500 - i * 900
         l, t, r, b = 150, top - 700, 450, top
         w, h = r - l, b - t
         ll = l + margin * 7 // 10
         lt = t + h // 2 - w // 2
-        cells.append(dict(label=label, icon=icon, active=(l, t, r, b), text=(ll, lt, ll + h, lt + w), align=0))
-    right = ['Paste', 'Select All', '撤销 / 復原', '실행 취소']
-    for i, label in enumerate(right):
+        cells.append(dict(label=label, icon=icon, active=(l, t, r, b), text=(ll, lt, ll + h, lt + w), align=0,
+                          keys=keys))
+    right = [('Paste', 'Ctrl+V'), ('Select All', 'Ctrl+A'), ('撤销 / 復原', 'Ctrl+Z'), ('실행 취소', 'Ctrl+Z')]
+    for i, (label, keys) in enumerate(right):
         top = 3500 - i * 900
         l, t, r, b = W - 450, top - 700, W - 150, top
         w, h = r - l, b - t
         rr = r - margin * 7 // 10
         lt = t + h // 2 - w // 2
-        cells.append(dict(label=label, icon=None, active=(l, t, r, b), text=(rr - h, lt, rr, lt + w), align=1))
-    top_keys = ['Zoom In', 'Zoom Out', 'Pan', 'Fit to Window']
-    for i, label in enumerate(top_keys):
+        cells.append(dict(label=label, icon=None, active=(l, t, r, b), text=(rr - h, lt, rr, lt + w), align=1,
+                          keys=keys))
+    top_keys = [('Zoom In', 'Ctrl+Shift+Z'), ('Zoom Out', 'Ctrl+Shift+X'), ('Pan', None), ('Fit to Window', 'Ctrl+0')]
+    for i, (label, keys) in enumerate(top_keys):
         l = 1200 + i * 950
         t, r, b = H - 450, l + 800, H - 150
         cells.append(dict(label=label, icon=None, active=(l, t, r, b),
-                          text=(l, t - margin * 7 // 10, r, b - margin * 7 // 10), align=3))
+                          text=(l, t - margin * 7 // 10, r, b - margin * 7 // 10), align=3, keys=keys))
 
     lines = ['[Template]',
              'Dimention=%d,%d' % (W, H),
@@ -149,8 +151,20 @@ def main():
         if c['icon']:
             lines.append('IconFile=%s,0' % c['icon'])
         lines.append('Alias=%s' % c['label'])
-        lines.append('Count=0')
+        keys = c['keys']
+        lines.append('Count=%d' % (1 if keys else 0))
         lines.append('')
+        if keys:
+            # One hot-key action: the modifiers and the key's character.
+            parts = keys.split('+')
+            lines.append('[FKey.%02d.01]' % (i + 1))
+            lines.append('Type=3')
+            lines.append('ExtraType=0')
+            lines.append('Ctrl=%d' % ('Ctrl' in parts))
+            lines.append('Alt=%d' % ('Alt' in parts))
+            lines.append('Shift=%d' % ('Shift' in parts))
+            lines.append('char=%d' % ord(parts[-1]))
+            lines.append('')
     with open(os.path.join(HERE, 'sample.tmt'), 'w', encoding='utf-8', newline='\r\n') as f:
         f.write('\n'.join(lines))
 

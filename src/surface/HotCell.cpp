@@ -65,6 +65,9 @@ CHotCell::CHotCell(const CHotCell& source)
 }
 
 CHotCell::~CHotCell() {
+  // A playback still running uses the cell: it ends before any of the cell
+  // is taken down.
+  WaitUntilIdle();
   if (m_hIcon) DestroyIcon(m_hIcon);
   m_hIcon = nullptr;
   delete m_pTextFont;

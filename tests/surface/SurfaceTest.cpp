@@ -5,13 +5,20 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <string>
+#include <thread>
+#include <vector>
 
+#include "actions/Action.h"
 #include "corvane/Corvane.h"
 #include "corvane/ListCtrl.h"
 #include "support/BmpWriter.h"
+#include "support/IconWriter.h"
 #include "support/TestSupport.h"
+#include "system/Desktop.h"
 #include "system/gdi/RecordingSurface.h"
 
 namespace corvane {
@@ -112,33 +119,58 @@ TEST(HotCell, ShapeFontColourAndModifiedCount) {
 
 TEST(HotCell, IconIndexIsClampedAndAMissingFileGivesNoIcon) {
   test::TempDir dir;
-  // Three icon groups in an icon-library stand-in: an icon file holds one,
-  // so three files are not needed; one file with one icon shows clamping.
-  std::vector<BYTE> ico(6 + 16 + 40 + 16 * 16 * 4 + 64, 0);
-  ico[2] = 1;
-  ico[4] = 1;
-  ico[6] = ico[7] = 16;
-  ico[10] = 1;
-  ico[12] = 32;
-  const unsigned size = static_cast<unsigned>(ico.size() - 22);
-  std::memcpy(&ico[14], &size, 4);
-  ico[18] = 22;
-  ico[22] = 40;
-  ico[26] = 16;
-  ico[30] = 32;
-  ico[34] = 1;
-  ico[36] = 32;
-  test::WriteFile(dir.file("one.ico"), std::string(ico.begin(), ico.end()));
+  const std::vector<BYTE> library =
+      test::PeWithIcons({test::DibIconImage(16, 0xFFFF0000), test::DibIconImage(24, 0xFF00FF00),
+                         test::DibIconImage(32, 0xFF0000FF)});
+  test::WriteFile(dir.file("three.dll"), std::string(library.begin(), library.end()));
   CHotCell cell;
-  cell.SetIcon(dir.file("one.ico").c_str(), 7);
+  cell.SetIcon(dir.file("three.dll").c_str(), 7);
+  EXPECT_EQ(cell.m_nIconIndex, 2);
+  ASSERT_TRUE(cell.m_hIcon);
+  EXPECT_EQ(cell.m_hIcon->width, 32);
+  cell.SetIcon(dir.file("three.dll").c_str(), -5);
   EXPECT_EQ(cell.m_nIconIndex, 0);
   ASSERT_TRUE(cell.m_hIcon);
   EXPECT_EQ(cell.m_hIcon->width, 16);
-  cell.SetIcon(dir.file("one.ico").c_str(), -5);
-  EXPECT_EQ(cell.m_nIconIndex, 0);
   cell.SetIcon(dir.file("missing.ico").c_str(), 4);
   EXPECT_FALSE(cell.m_hIcon);
   EXPECT_EQ(cell.m_nIconIndex, 4);  // kept as given when the file has none
+}
+
+// An action that, once the deletion of its cell has begun, waits a while
+// and then reads the cell's own font: the cell must still be whole.
+class FontReader : public CAction {
+ public:
+  FontReader(CHotCell* cell, std::atomic<bool>& deleting, std::string& seen)
+      : m_cell(cell), m_deleting(deleting), m_seen(seen) {}
+  CContainer* Clone() override { return new FontReader(m_cell, m_deleting, m_seen); }
+  int Execute(HWND) override {
+    while (!m_deleting) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    m_seen = m_cell->m_pTextFont ? m_cell->m_pTextFont->lfFaceName : "(no font)";
+    return 1;
+  }
+  CHotCell* m_cell;
+  std::atomic<bool>& m_deleting;
+  std::string& m_seen;
+};
+
+TEST(HotCell, DeletingACellThatPlaysWaitsForThePlaybackFirst) {
+  std::atomic<bool> deleting{false};
+  struct WatchedCell : CHotCell {
+    explicit WatchedCell(std::atomic<bool>& flag) : deleting(flag) {}
+    ~WatchedCell() override { deleting = true; }
+    std::atomic<bool>& deleting;
+  };
+  auto* cell = new WatchedCell(deleting);
+  LOGFONT own{};
+  std::strcpy(own.lfFaceName, "Arial");
+  cell->SetTextFont(&own);
+  std::string seen;
+  cell->Add(new FontReader(cell, deleting, seen));
+  cell->StartPlayback(WindowFromNumber(0x5150));
+  delete cell;  // returns once the playback has ended
+  EXPECT_EQ(seen, "Arial");
 }
 
 TEST(Surface, DefaultsAndFileDefaults) {

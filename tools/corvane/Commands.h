@@ -14,6 +14,12 @@ int RunShow(const Words& words);
 int RunPlay(const Words& words);
 int RunEdit(const Words& words);
 int RunDialog(const Words& words);
+int RunRender(const Words& words);
+int RunHit(const Words& words);
+
+// Surface files (.tmt, letter case ignored) are shown by ShowSurface.
+bool IsSurfaceFile(const std::string& path);
+int ShowSurface(const std::string& path, bool json);
 
 // The bundled sample: its template folder.
 std::string SampleTemplates();

@@ -25,13 +25,18 @@ const char* kHelp =
     "usage: corvane COMMAND [ARGS]\n"
     "A command-line host over the Corvane library.\n"
     "commands:\n"
-    "  show [PATH] [--json]            print a template, a template folder\n"
+    "  show [PATH] [--json]            print a template, a template folder or a\n"
+    "                                  surface (.tmt)\n"
     "  play [PATH] --key ID [--app EXE] [--dry-run]\n"
     "                                  play a macro and print its timed trace\n"
     "  edit TEMPLATE --key ID (--insert | --edit POS [--preset N]) [SCRIPT]\n"
     "                                  edit an action in the action sheet\n"
     "  dialog --page PAGE [--lang LANGID] -o PAGE.png\n"
     "                                  draw a page of the library's dialogs\n"
+    "  render SURFACE.tmt -o OUT.png [--size WxH] [--select N] [--preview]\n"
+    "                                  draw a surface into a PNG image\n"
+    "  hit SURFACE.tmt X Y [--screen W H]\n"
+    "                                  the cell under a point of the tablet\n"
     "Without PATH a command uses the bundled sample.  corvane COMMAND --help\n"
     "tells more.\n";
 
@@ -45,6 +50,8 @@ const Command kCommands[] = {
     {"play", corvane::cli::RunPlay},
     {"edit", corvane::cli::RunEdit},
     {"dialog", corvane::cli::RunDialog},
+    {"render", corvane::cli::RunRender},
+    {"hit", corvane::cli::RunHit},
 };
 
 }  // namespace

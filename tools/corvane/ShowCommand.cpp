@@ -18,6 +18,9 @@ const char* kShowHelp =
     "Prints a template file (.tmp) or a template folder as a tree: templates with\n"
     "their name and application, macros with identifier and alias, actions with\n"
     "type name and description.  Without PATH it shows the bundled sample.\n"
+    "A surface file (.tmt) is printed with its resolution, frame, working area and\n"
+    "bitmap, and its cells with index, identifier, label, alignment, key and label\n"
+    "rectangles, icon and actions.\n"
     "  --json   one JSON document instead (see docs/cli.md)\n";
 
 void PrintText(const TemplateTree& tree) {
@@ -32,17 +35,7 @@ void PrintText(const TemplateTree& tree) {
                 << (macro.actions.size() == 1 ? "" : "s") << "\n";
       int n = 1;
       for (const ActionInfo& action : macro.actions) {
-        // Most descriptions name their kind themselves; the others get the
-        // type name in front.
-        std::cout << "    " << n++ << ". ";
-        if (action.description.empty())
-          std::cout << action.type;
-        else if (action.description.rfind(action.type, 0) == 0)
-          std::cout << action.description;
-        else
-          std::cout << action.type << ": " << action.description;
-        if (!action.alias.empty()) std::cout << "  [" << action.alias << "]";
-        std::cout << "\n";
+        std::cout << "    " << n++ << ". " << ActionListingLine(action) << "\n";
       }
     }
   }
@@ -90,6 +83,7 @@ int RunShow(const Words& words) {
   }
   if (args.Positional().size() > 1) return Fail(2, "show takes one path (see corvane show --help)");
   const std::string path = args.Positional().empty() ? SampleTemplates() : args.Positional()[0];
+  if (IsSurfaceFile(path)) return ShowSurface(path, args.Has("json"));
   TemplateTree tree;
   std::string error;
   if (!tree.Load(path, error)) return Fail(1, error);

@@ -32,6 +32,37 @@ std::string FileNamePart(const std::string& path) {
   return cut == std::string::npos ? path : path.substr(cut + 1);
 }
 
+std::string ActionListingLine(const ActionInfo& action) {
+  // Most descriptions name their kind themselves; the others get the type
+  // name in front.
+  std::string line;
+  if (action.description.empty())
+    line = action.type;
+  else if (action.description.rfind(action.type, 0) == 0)
+    line = action.description;
+  else
+    line = action.type + ": " + action.description;
+  if (!action.alias.empty()) line += "  [" + action.alias + "]";
+  return line;
+}
+
+std::vector<ActionInfo> ListActions(void* list) {
+  std::vector<ActionInfo> out;
+  CListCtrl actions;
+  ACTControlSetup(list, &actions);
+  const int count = ACTGetCount(list);
+  for (int j = 0; j < count; ++j) {
+    actions.InsertItem(j, "");
+    ACTControlInsertItem(list, &actions, j);
+    ActionInfo action;
+    action.type = actions.GetItemText(j, 1).GetString();
+    action.alias = actions.GetItemText(j, 2).GetString();
+    action.description = actions.GetItemText(j, 3).GetString();
+    out.push_back(std::move(action));
+  }
+  return out;
+}
+
 TemplateTree::~TemplateTree() { ACTDeleteContainer(m_root); }
 
 std::vector<std::string> TemplateTree::FolderFiles(const std::string& folder) {
@@ -112,18 +143,7 @@ void TemplateTree::Describe(void* handle, const std::string& file, TemplateInfo&
     macro.handle = ACTGetAt(handle, i);
     macro.id = std::atoi(macros.GetItemText(i, 0));
     macro.alias = ACTGetAliasString(macro.handle).GetString();
-    CListCtrl actions;
-    ACTControlSetup(macro.handle, &actions);
-    const int actionCount = ACTGetCount(macro.handle);
-    for (int j = 0; j < actionCount; ++j) {
-      actions.InsertItem(j, "");
-      ACTControlInsertItem(macro.handle, &actions, j);
-      ActionInfo action;
-      action.type = actions.GetItemText(j, 1).GetString();
-      action.alias = actions.GetItemText(j, 2).GetString();
-      action.description = actions.GetItemText(j, 3).GetString();
-      macro.actions.push_back(std::move(action));
-    }
+    macro.actions = ListActions(macro.handle);
     info.macros.push_back(std::move(macro));
   }
 }

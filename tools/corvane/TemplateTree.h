@@ -60,6 +60,13 @@ class TemplateTree {
   std::vector<TemplateInfo> m_templates;
 };
 
+// The actions of a macro or any other action list (a hot cell), read
+// through the library's list view: type name, list alias, description.
+std::vector<ActionInfo> ListActions(void* list);
+// An action's line in a listing: its description (with the type name in
+// front when the description does not start with it) and its list alias.
+std::string ActionListingLine(const ActionInfo& action);
+
 // The file-name part of a path: the text after the last "/" or "\".
 std::string FileNamePart(const std::string& path);
 
