@@ -135,7 +135,6 @@ void CHotCell::WriteContainer(const CString& file, const CString& section) {
   m_nModified = 0;
 }
 
-int CHotCell::OnProperty() { return 0; }
 
 int CHotCell::HitTestItem(CPoint point) {
   if (m_rcActive.PtInRect(point)) return 1;

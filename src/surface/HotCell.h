@@ -37,8 +37,9 @@ class CHotCell : public CActList {
   CContainer* Clone() override;
   int ReadContainer(const CString& file, const CString& section) override;
   void WriteContainer(const CString& file, const CString& section) override;
-  // Editing in the cell's property sheet comes with the editing dialogs;
-  // until then nothing is changed.
+  // Edits a copy in the "Properties" sheet (label, icon); OK takes the
+  // label font and colour and the icon over and answers 1, Cancel changes
+  // nothing and answers 0.  In src/dialogs/CellEditing.cpp.
   int OnProperty() override;
   // 1 when the point lies in the key, else 2 when in the label, else 0.
   int HitTestItem(CPoint point) override;

@@ -84,7 +84,6 @@ COLORREF CSurface::GetTextColor() { return m_crDefaultText; }
 CContainer* CSurface::Clone() { return new (std::nothrow) CSurface(*this); }
 CContainer* CSurface::GetSubContainer(int index) { return GetCell(index, FALSE); }
 int CSurface::GetCount() { return m_nCellCount; }
-int CSurface::OnProperty() { return 0; }
 CSize CSurface::GetContainerDPI() { return CSize(m_nResolution, m_nResolution); }
 
 CHotCell* CSurface::GetCell(int index, BOOL replace) {

@@ -43,8 +43,9 @@ class CSurface : public CContainer {
   void ControlInsertItem(CListCtrl* list, int index) override;
   void ControlItemChanged(CListCtrl* list, int column, int index) override;
   int GetAliasField(CListCtrl* list) override;
-  // Editing in the surface's property sheet comes with the editing dialogs;
-  // until then nothing is changed.
+  // Edits a copy in the "Properties" sheet (layout, background bitmap); OK
+  // takes the colours, default font, style and bitmap over and answers 1,
+  // Cancel changes nothing and answers 0.  In src/dialogs/CellEditing.cpp.
   int OnProperty() override;
   CSize GetContainerDPI() override;
   void OnDraw(CDC* dc, CRect* rect, int flag) override;

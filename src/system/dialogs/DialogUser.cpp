@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "system/dialogs/CommonDialogs.h"
 #include "system/dialogs/FileDialog.h"
 #include "system/dialogs/MessageBox.h"
 #include "system/dialogs/SystemMessageBox.h"
@@ -277,6 +278,11 @@ std::vector<CString> DialogSession::Items(const char* name) const {
   return c ? c->items : std::vector<CString>();
 }
 
+COLORREF DialogSession::Swatch(const char* name) const {
+  const ControlState* c = Find(name);
+  return c ? c->swatch : 0xFFFFFFFF;
+}
+
 CString DialogSession::Describe() const {
   CString out;
   out.Format("sheet %s", Quote(Caption()).GetString());
@@ -303,6 +309,13 @@ CString DialogSession::Describe() const {
                         ? c.items[static_cast<std::size_t>(c.curSel)]
                         : CString();
       text.Format(" %s (%d of %d)", Quote(sel).GetString(), c.curSel, static_cast<int>(c.items.size()));
+      out += text;
+    } else if (c.kind == DialogControlKind::ListView) {
+      text.Format(" %d items, marked %d", static_cast<int>(c.items.size()), c.curSel);
+      out += text;
+    } else if (c.swatch != 0xFFFFFFFF) {
+      text.Format(" swatch #%02X%02X%02X", static_cast<unsigned>(c.swatch & 0xFF),
+                  static_cast<unsigned>((c.swatch >> 8) & 0xFF), static_cast<unsigned>((c.swatch >> 16) & 0xFF));
       out += text;
     } else if (c.kind == DialogControlKind::Picture || (c.imageId && c.text.IsEmpty())) {
       text.Format(" bitmap %u", c.imageId);
@@ -484,6 +497,15 @@ bool DialogSession::SetCheck(const char* name, bool checked) {
 bool DialogSession::Select(const char* name, int index) {
   ControlState* c = Usable(name, "list");
   if (!c) return false;
+  if (c->kind == DialogControlKind::ListView) {
+    if (index < 0 || index >= static_cast<int>(c->items.size())) {
+      CString why;
+      why.Format("%s has no item %d", Quote(name).GetString(), index);
+      return Fail(why);
+    }
+    c->curSel = index;  // a click on an item moves the selection mark
+    return true;
+  }
   if (!c->IsList()) return Fail(Quote(name) + " is not a list");
   if (index < 0 || index >= static_cast<int>(c->items.size())) {
     CString why;
@@ -543,6 +565,49 @@ bool DialogSession::PressApply() {
 void DialogSession::AnswerFileDialog(const char* path) { m_fileAnswers.emplace_back(true, CString(path)); }
 void DialogSession::CancelFileDialog() { m_fileAnswers.emplace_back(false, CString()); }
 void DialogSession::AnswerMessageBox(int answer) { m_messageAnswers.push_back(answer); }
+void DialogSession::AnswerColorDialog(COLORREF color) { m_colorAnswers.emplace_back(true, color); }
+void DialogSession::CancelColorDialog() { m_colorAnswers.emplace_back(false, 0); }
+void DialogSession::AnswerFontDialog(const LOGFONT& font, COLORREF color) { m_fontAnswers.push_back({true, font, color}); }
+void DialogSession::CancelFontDialog() { m_fontAnswers.push_back({false, LOGFONT{}, 0}); }
+
+int DialogSession::RunColorDialog(CColorDialog& dialog) {
+  ColorDialogRecord record;
+  record.initial = dialog.GetColor();
+  record.flags = dialog.m_cc.Flags;
+  record.hasOwner = dialog.GetOwner() != nullptr;
+  if (!m_colorAnswers.empty()) {
+    auto answer = m_colorAnswers.front();
+    m_colorAnswers.pop_front();
+    if (answer.first) {
+      dialog.SetChosenColor(answer.second);
+      record.confirmed = true;
+      record.color = dialog.GetColor();
+    }
+  }
+  m_colorDialogs.push_back(record);
+  return record.confirmed ? IDOK : IDCANCEL;
+}
+
+int DialogSession::RunFontDialog(CFontDialog& dialog) {
+  FontDialogRecord record;
+  record.initial = dialog.GetInitialFont();
+  record.initialColor = dialog.GetInitialColor();
+  record.flags = dialog.m_cf.Flags;
+  record.hasOwner = dialog.GetOwner() != nullptr;
+  record.hasPrinter = dialog.GetPrinter() != nullptr;
+  if (!m_fontAnswers.empty()) {
+    FontAnswer answer = m_fontAnswers.front();
+    m_fontAnswers.pop_front();
+    if (answer.confirmed) {
+      dialog.SetChosenFont(answer.font, answer.color);
+      record.confirmed = true;
+      dialog.GetCurrentFont(&record.font);
+      record.color = dialog.GetColor();
+    }
+  }
+  m_fontDialogs.push_back(record);
+  return record.confirmed ? IDOK : IDCANCEL;
+}
 
 CString DialogSession::LastMessage() const { return m_messages.empty() ? CString() : m_messages.back().text; }
 

@@ -26,6 +26,8 @@
 namespace corvane {
 
 class CFileDialog;
+class CColorDialog;
+class CFontDialog;
 
 struct MessageRecord {
   CString caption;
@@ -43,6 +45,25 @@ struct FileDialogRecord {
   bool hasOwner = false;
   bool confirmed = false;
   CString path;  // the answer, when confirmed
+};
+
+struct ColorDialogRecord {
+  COLORREF initial = 0;
+  DWORD flags = 0;
+  bool hasOwner = false;
+  bool confirmed = false;
+  COLORREF color = 0;  // the answer, when confirmed
+};
+
+struct FontDialogRecord {
+  LOGFONT initial{};
+  COLORREF initialColor = 0;
+  DWORD flags = 0;
+  bool hasOwner = false;
+  bool hasPrinter = false;
+  bool confirmed = false;
+  LOGFONT font{};      // the answer, when confirmed
+  COLORREF color = 0;
 };
 
 class DialogSession {
@@ -76,6 +97,8 @@ class DialogSession {
   int Checked(const char* name) const;
   int Selection(const char* name) const;
   std::vector<CString> Items(const char* name) const;
+  // The colour a swatch button shows (0xFFFFFFFF: none).
+  COLORREF Swatch(const char* name) const;
   // A readable picture of the sheet and its front page, one control a line.
   CString Describe() const;
 
@@ -100,6 +123,12 @@ class DialogSession {
   // the first queued answer; with none queued it is cancelled.
   void AnswerFileDialog(const char* path);
   void CancelFileDialog();
+  // The same for the colour dialog and the font dialog (a font record as
+  // the dialog gives it, height in pixels, and the colour chosen in it).
+  void AnswerColorDialog(COLORREF color);
+  void CancelColorDialog();
+  void AnswerFontDialog(const LOGFONT& font, COLORREF color);
+  void CancelFontDialog();
   // The button that closes the next message box; by default its first one.
   void AnswerMessageBox(int answer);
 
@@ -107,11 +136,15 @@ class DialogSession {
   CString LastMessage() const;
   void ClearMessages() { m_messages.clear(); }
   const std::vector<FileDialogRecord>& FileDialogs() const { return m_fileDialogs; }
+  const std::vector<ColorDialogRecord>& ColorDialogs() const { return m_colorDialogs; }
+  const std::vector<FontDialogRecord>& FontDialogs() const { return m_fontDialogs; }
   const CString& LastError() const { return m_lastError; }
 
   // Called by the dialog layer.
   int ShowMessage(const char* caption, const char* text, UINT type);
   int RunFileDialog(CFileDialog& dialog);
+  int RunColorDialog(CColorDialog& dialog);
+  int RunFontDialog(CFontDialog& dialog);
 
  private:
   ControlState* Find(const char* name) const;
@@ -125,6 +158,15 @@ class DialogSession {
   std::vector<FileDialogRecord> m_fileDialogs;
   std::deque<std::pair<bool, CString>> m_fileAnswers;
   std::deque<int> m_messageAnswers;
+  std::vector<ColorDialogRecord> m_colorDialogs;
+  std::deque<std::pair<bool, COLORREF>> m_colorAnswers;
+  std::vector<FontDialogRecord> m_fontDialogs;
+  struct FontAnswer {
+    bool confirmed;
+    LOGFONT font;
+    COLORREF color;
+  };
+  std::deque<FontAnswer> m_fontAnswers;
   CString m_lastError;
 };
 

@@ -115,6 +115,7 @@ BOOL CPropertySheet::SetActivePage(int index) {
     }
   }
   page->OnSetActive();
+  page->Invalidate();
   return TRUE;
 }
 

@@ -1,5 +1,7 @@
 #include "system/dialogs/Wnd.h"
 
+#include "system/dialogs/WindowPaint.h"
+
 #include "system/dialogs/DataExchange.h"
 
 namespace corvane {
@@ -221,7 +223,10 @@ CWnd* CWnd::SetFocus() {
   return nullptr;
 }
 
-void CWnd::Invalidate(BOOL) { ++m_nPaintRequests; }
+void CWnd::Invalidate(BOOL) {
+  ++m_nPaintRequests;
+  PaintWindow(this);
+}
 void CWnd::UpdateWindow() {}
 
 void CWnd::DoDataExchange(CDataExchange*) {}

@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "system/Resources.h"
+#include "system/gdi/Gdi.h"
 #include "system/dialogs/Object.h"
 
 namespace corvane {
 
 class CWnd;
 class CDataExchange;
+class CImageList;
 
 // Win32's default limit of what a user may type into an edit box.
 constexpr int kDefaultEditLimit = 32767;
@@ -36,6 +38,15 @@ struct ControlState {
   CWnd* bound = nullptr;         // the member object bound by data exchange
   std::unique_ptr<CWnd> view;    // the view GetDlgItem hands out when none is bound
   int order = 0;                 // position in the template (tab order)
+  // List views: the image of each item (items holds their texts, curSel the
+  // selection mark), the image list shown and the background colour.
+  std::vector<int> itemImages;
+  CImageList* imageList = nullptr;
+  COLORREF bkColor = 0xFFFFFFFF;
+  // A button's picture given by the code (a colour swatch), and the colour
+  // it shows (0xFFFFFFFF: none).
+  std::shared_ptr<const GdiObjectData> image;
+  COLORREF swatch = 0xFFFFFFFF;
 
   bool IsButtonLike() const;
   bool IsList() const { return kind == DialogControlKind::ComboBox || kind == DialogControlKind::ListBox; }
@@ -70,6 +81,8 @@ class CWnd : public CCmdTarget {
   void SetDlgItemText(int id, const char* text);
   int GetDlgItemText(int id, CString& text) const;
   CWnd* SetFocus();
+  // Asks the window to repaint: counted, and painted at once on the
+  // surface a host installed (system/dialogs/WindowPaint.h).
   void Invalidate(BOOL erase = TRUE);
   void UpdateWindow();
   // Times the window was asked to repaint (a view of what the user sees).
