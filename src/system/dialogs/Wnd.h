@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "system/Resources.h"
-#include "system/gdi/Gdi.h"
 #include "system/dialogs/Object.h"
 
 namespace corvane {
@@ -17,6 +16,7 @@ namespace corvane {
 class CWnd;
 class CDataExchange;
 class CImageList;
+struct GdiObjectData;
 
 // Win32's default limit of what a user may type into an edit box.
 constexpr int kDefaultEditLimit = 32767;
