@@ -3,6 +3,7 @@
 // object as it was.
 #include <memory>
 
+#include "dialogs/EditScript.h"
 #include "dialogs/PageCellProperty.h"
 #include "dialogs/PageCellSelectIcon.h"
 #include "dialogs/PageLayout.h"
@@ -28,6 +29,8 @@ int CHotCell::OnProperty() {
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
   sheet.AddPage(&property);
   sheet.AddPage(&icon);
+  // A host without a screen may play the sheet from an edit script.
+  std::unique_ptr<ScopedDialogUser> scripted = MakeEnvironmentEditScriptUser();
   if (sheet.DoModal() != IDOK) return 0;
 
   // The font object moves from the copy to the cell.
@@ -54,6 +57,7 @@ int CSurface::OnProperty() {
   sheet.m_psh.dwFlags |= PSH_NOAPPLYNOW;
   sheet.AddPage(&layout);
   sheet.AddPage(&bitmap);
+  std::unique_ptr<ScopedDialogUser> scripted = MakeEnvironmentEditScriptUser();
   if (sheet.DoModal() != IDOK) return 0;
 
   SetBackgroundBitmap(copy->m_strBitmapFile, nullptr);

@@ -1,8 +1,10 @@
 #include "dialogs/EditScript.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 
+#include "dialogs/CellPageSupport.h"
 #include "dialogs/EditActionSheet.h"
 #include "dialogs/EditInternetPage.h"
 #include "dialogs/EditKeyPage.h"
@@ -12,6 +14,10 @@
 #include "dialogs/EditSoundPage.h"
 #include "dialogs/EditSystemPage.h"
 #include "dialogs/EditTextPage.h"
+#include "dialogs/PageCellProperty.h"
+#include "dialogs/PageCellSelectIcon.h"
+#include "dialogs/PageLayout.h"
+#include "dialogs/PageSelectBmp.h"
 
 namespace corvane {
 
@@ -75,6 +81,28 @@ const std::vector<PageNames>& Pages() {
        {{{"menu", "letters"}, IDC_EDIT_MENU}}},
       {RUNTIME_CLASS(CEditSystemPage), "System", nullptr,
        {{{"function"}, IDC_COMBO_FUNCTION}, {{"parameter", "parameters", "param"}, IDC_COMBO_PARAM}}},
+      {RUNTIME_CLASS(CPageCellProperty), "Property", "label",
+       {{{"color", "colour", "text color", "text colour"}, IDC_CELL_TEXT_COLOR},
+        {{"font"}, IDC_CELL_FONT},
+        {{"node"}, IDC_CELL_NODE},
+        {{"icon"}, IDC_CELL_ICON},
+        {{"node color", "node colour"}, IDC_CELL_NODE_COLOR}}},
+      {RUNTIME_CLASS(CPageCellSelectIcon), "Icon", nullptr,
+       {{{"file", "icon file"}, IDC_ICON_FILE}, {{"icon", "icons"}, IDC_ICON_LIST}, {{"browse"}, IDC_ICON_BROWSE}}},
+      {RUNTIME_CLASS(CPageLayout), "Layout", nullptr,
+       {{{"font"}, IDC_LAYOUT_FONT},
+        {{"text color", "text colour", "color", "colour"}, IDC_LAYOUT_TEXT_COLOR},
+        {{"frame color", "frame colour"}, IDC_LAYOUT_FRAME_COLOR},
+        {{"inner color", "inner colour", "inner frame color", "inner frame colour"}, IDC_LAYOUT_INNER_COLOR},
+        {{"background color", "background colour", "back color", "back colour"}, IDC_LAYOUT_BACK_COLOR},
+        {{"frame border", "frame"}, IDC_LAYOUT_FRAME_BORDER},
+        {{"inner border", "inner frame border", "inner frame"}, IDC_LAYOUT_INNER_BORDER},
+        {{"apply to all"}, IDC_LAYOUT_APPLY_ALL}}},
+      {RUNTIME_CLASS(CPageSelectBmp), "Background Bitmap", "background",
+       {{{"bitmap", "file", "path"}, IDC_BITMAP_PATH},
+        {{"browse"}, IDC_BITMAP_BROWSE},
+        {{"mode", "fill"}, IDC_BITMAP_MODE},
+        {{"clear"}, IDC_BITMAP_CLEAR}}},
   };
   return pages;
 }
@@ -84,6 +112,80 @@ const PageNames* NamesOf(const CPropertyPage* page) {
   for (const PageNames& names : Pages())
     if (page->IsKindOf(names.page)) return &names;
   return nullptr;
+}
+
+// A colour as "#RRGGBB" or "R,G,B".
+bool ParseColor(const std::string& value, COLORREF& color) {
+  const char* p = value.c_str();
+  char* end = nullptr;
+  if (*p == '#') {
+    if (value.size() != 7) return false;
+    const unsigned long rgb = std::strtoul(p + 1, &end, 16);
+    if (*end != '\0') return false;
+    color = RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+    return true;
+  }
+  long parts[3];
+  for (int i = 0; i < 3; ++i) {
+    parts[i] = std::strtol(p, &end, 10);
+    if (end == p || parts[i] < 0 || parts[i] > 255) return false;
+    while (*end == ' ') ++end;
+    if (i < 2 && *end++ != ',') return false;
+    while (*end == ' ') ++end;
+    p = end;
+  }
+  if (*p != '\0') return false;
+  color = RGB(parts[0], parts[1], parts[2]);
+  return true;
+}
+
+// A font as "FACE, POINTS" followed by any of "bold", "italic",
+// "underline", "strikeout"; the height comes back in the font dialog's
+// pixels.
+bool ParseFont(const std::string& value, LOGFONT& font) {
+  std::vector<std::string> parts;
+  std::string part;
+  for (char c : value + ",") {
+    if (c != ',') {
+      part += c;
+      continue;
+    }
+    while (!part.empty() && part.front() == ' ') part.erase(part.begin());
+    while (!part.empty() && part.back() == ' ') part.pop_back();
+    parts.push_back(part);
+    part.clear();
+  }
+  if (parts.size() < 2 || parts[0].empty() || parts[0].size() >= LF_FACESIZE) return false;
+  char* end = nullptr;
+  const long points = std::strtol(parts[1].c_str(), &end, 10);
+  if (*end != '\0' || points < 1 || points > 1000) return false;
+  font = LOGFONT{};
+  std::snprintf(font.lfFaceName, sizeof font.lfFaceName, "%s", parts[0].c_str());
+  font.lfHeight = PointsToDialogHeight(points);
+  font.lfWeight = 400;
+  for (std::size_t i = 2; i < parts.size(); ++i) {
+    const std::string style = Key(parts[i]);
+    if (style == "bold") font.lfWeight = 700;
+    else if (style == "italic") font.lfItalic = 1;
+    else if (style == "underline") font.lfUnderline = 1;
+    else if (style == "strikeout" || style == "strike out") font.lfStrikeOut = 1;
+    else return false;
+  }
+  return true;
+}
+
+// The font button of a page, and the swatch of the colour the font dialog
+// starts from; 0 when the page has none.
+int FontButtonOf(const CPropertyPage* page, int& colorSwatch) {
+  if (page && page->IsKindOf(RUNTIME_CLASS(CPageCellProperty))) {
+    colorSwatch = IDC_CELL_TEXT_COLOR;
+    return IDC_CELL_FONT;
+  }
+  if (page && page->IsKindOf(RUNTIME_CLASS(CPageLayout))) {
+    colorSwatch = IDC_LAYOUT_TEXT_COLOR;
+    return IDC_LAYOUT_FONT;
+  }
+  return 0;
 }
 
 bool IsOn(const std::string& value, bool& on) {
@@ -128,6 +230,12 @@ class Player {
           return Fail(Quoted(shown) + " is a check box: give it 1 or 0 (on/off), not " + Quoted(s.value));
         return m_session.SetCheck(id.c_str(), on) || Fail(m_session.LastError());
       }
+      case DialogControlKind::RadioButton: {
+        bool on = true;
+        if (s.hasValue && (!IsOn(s.value, on) || !on))
+          return Fail(Quoted(shown) + " is a radio button: choose it, or another one of its group");
+        return m_session.Click(id.c_str()) || Fail(m_session.LastError());
+      }
       case DialogControlKind::Edit:
         if (!s.hasValue) return Fail(Quoted(shown) + " is a text box: give it a text, " + shown + "=TEXT");
         return m_session.SetText(id.c_str(), s.value.c_str()) || Fail(m_session.LastError());
@@ -135,10 +243,29 @@ class Player {
       case DialogControlKind::ListBox:
         if (!s.hasValue) return Fail(Quoted(shown) + " is a list: choose an entry, " + shown + "=ENTRY");
         return Choose(*control, id, shown, s.value);
+      case DialogControlKind::ListView:
+        if (!s.hasValue) return Fail(Quoted(shown) + " is a list of icons: choose one by position, " + shown + "=#N");
+        return Choose(*control, id, shown, s.value[0] == '#' ? s.value : "#" + s.value);
       case DialogControlKind::PushButton:
-      case DialogControlKind::DefPushButton:
-        if (s.hasValue) m_session.AnswerFileDialog(s.value.c_str());
+      case DialogControlKind::DefPushButton: {
+        int colorSwatch = 0;
+        const int fontButton = FontButtonOf(m_session.ActivePageObject(), colorSwatch);
+        if (s.hasValue && control->swatch != 0xFFFFFFFF) {
+          COLORREF color = 0;
+          if (!ParseColor(s.value, color))
+            return Fail(Quoted(shown) + " chooses a colour: give it #RRGGBB or R,G,B, not " + Quoted(s.value));
+          m_session.AnswerColorDialog(color);
+        } else if (s.hasValue && fontButton && control->id == fontButton) {
+          LOGFONT font{};
+          if (!ParseFont(s.value, font))
+            return Fail(Quoted(shown) + " chooses a font: give it FACE,POINTS[,bold][,italic], not " +
+                        Quoted(s.value));
+          m_session.AnswerFontDialog(font, m_session.Swatch(std::to_string(colorSwatch).c_str()));
+        } else if (s.hasValue) {
+          m_session.AnswerFileDialog(s.value.c_str());
+        }
         return m_session.Click(id.c_str()) || Fail(m_session.LastError());
+      }
       default:
         return Fail(Quoted(shown) + " cannot be used");
     }

@@ -4,7 +4,9 @@
 #include <chrono>
 #include <cstdint>
 #include <cstdlib>
+#include <cstdio>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iostream>
 #include <optional>
@@ -16,6 +18,7 @@
 #include "Commands.h"
 #include "TemplateTree.h"
 #include "corvane/Corvane.h"
+#include "surface/Surface.h"
 
 namespace corvane::cli {
 
@@ -33,7 +36,12 @@ const char* kEditHelp =
     "  --preset N        the preset (0-24) of the sheet's Default button;\n"
     "                    without a script: press Default, then OK\n"
     "  --script FILE     read the script from FILE (\"-\": standard input)\n"
+    "       corvane edit SURFACE.tmt --surface SCRIPT\n"
+    "       corvane edit SURFACE.tmt --cell N SCRIPT\n"
+    "  --surface         the surface's sheet (Layout, Background Bitmap)\n"
+    "  --cell N          the sheet of the surface's N-th cell (Property, Icon)\n"
     "Example: corvane edit base.tmp --key 1 --insert 'page=Hot Key; Ctrl; key=S; OK'\n"
+    "         corvane edit sample.tmt --cell 1 'font=Arial,12; color=#203040; OK'\n"
     "Nothing is written when the script fails, presses Cancel or builds no\n"
     "action.\n";
 
@@ -78,6 +86,186 @@ struct TemporaryFile {
   }
 };
 
+// The script: from --script FILE or the second positional word.
+bool TakeScript(const Arguments& args, std::string& script, int& code, std::string& error) {
+  const std::vector<std::string>& positional = args.Positional();
+  if (auto file = args.Value("script")) {
+    if (positional.size() > 1) {
+      code = 2;
+      error = "give the script either in quotes or with --script, not both";
+      return false;
+    }
+    if (!ReadText(*file, script)) {
+      code = 1;
+      error = "cannot read the script file " + *file;
+      return false;
+    }
+    return true;
+  }
+  if (positional.size() > 1) {
+    script = positional[1];
+    return true;
+  }
+  code = 2;
+  error = "edit needs a script, such as 'frame color=#FF0000; OK'";
+  return false;
+}
+
+// Plays the sheet of one object with the library's environment user and
+// reads back what the script said; false with the reason when the sheet did
+// not end with OK.
+bool PlaySheet(const std::string& script, const std::function<int()>& open, std::string& why) {
+  namespace fs = std::filesystem;
+  std::error_code fsError;
+  TemporaryFile report{SiblingName(fs::temp_directory_path(fsError) / "corvane-edit", "report")};
+  SetEnvironment("CORVANE_EDIT_SCRIPT", script.c_str());
+  SetEnvironment("CORVANE_EDIT_REPORT", report.path.string().c_str());
+  const int changed = open();
+  SetEnvironment("CORVANE_EDIT_SCRIPT", "");
+  std::string reported;
+  ReadText(report.path.string(), reported);
+  std::istringstream lines(reported);
+  std::string line, scriptError, lastMessage;
+  while (std::getline(lines, line)) {
+    if (line.rfind("message: ", 0) == 0 && line.substr(9) != lastMessage) {
+      lastMessage = line.substr(9);
+      std::cerr << "corvane: the sheet said: " << lastMessage << "\n";
+    }
+    if (line.rfind("error: ", 0) == 0) scriptError = line.substr(7);
+  }
+  if (!scriptError.empty()) {
+    why = "edit script: " + scriptError;
+    return false;
+  }
+  if (!changed) {
+    why = "the script pressed Cancel";
+    return false;
+  }
+  return true;
+}
+
+std::string ColorText(COLORREF color) {
+  char text[16];
+  std::snprintf(text, sizeof text, "#%02X%02X%02X", static_cast<unsigned>(color & 0xFF),
+                static_cast<unsigned>((color >> 8) & 0xFF), static_cast<unsigned>((color >> 16) & 0xFF));
+  return text;
+}
+
+std::string FontText(const LOGFONT* font) {
+  if (!font) return "(none)";
+  return std::string(font->lfFaceName) + " " + std::to_string(font->lfHeight) + " pt" +
+         (font->lfWeight >= 700 ? " bold" : "") + (font->lfItalic ? " italic" : "");
+}
+
+constexpr unsigned long kSurfaceContainerType = 256;
+
+std::string LowerTrimmed(std::string text) {
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.pop_back();
+  std::size_t start = 0;
+  while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) ++start;
+  text = text.substr(start);
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// Removes a key of the "Template" section from a profile file (the profile
+// functions only set keys).
+bool DropMainSectionKey(const std::filesystem::path& file, const std::string& key) {
+  std::string text;
+  if (!ReadText(file.string(), text)) return false;
+  std::string out;
+  bool inMain = false;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find('\n', at);
+    end = end == std::string::npos ? text.size() : end + 1;
+    const std::string line = text.substr(at, end - at);
+    const std::string trimmed = LowerTrimmed(line.substr(0, line.find('\n')));
+    if (!trimmed.empty() && trimmed[0] == '[') inMain = trimmed == "[template]";
+    const std::size_t equals = trimmed.find('=');
+    const bool drop = inMain && equals != std::string::npos && LowerTrimmed(trimmed.substr(0, equals)) == key;
+    if (!drop) out += line;
+    at = end;
+  }
+  std::ofstream write(file, std::ios::binary | std::ios::trunc);
+  write << out;
+  return static_cast<bool>(write.flush());
+}
+
+int RunEditSurface(const Arguments& args) {
+  for (const char* macroOption : {"key", "edit", "at", "preset", "insert"})
+    if (args.Has(macroOption)) return Fail(2, std::string("--") + macroOption + " edits a macro; it does not go with --surface or --cell");
+  if (args.Has("surface") && args.Has("cell")) return Fail(2, "edit needs one of --surface and --cell N");
+  Arguments options = args;
+  std::optional<long long> cellNumber;
+  if (!options.Integer("cell", 1, 256, cellNumber)) return Fail(2, options.Error());
+  const std::vector<std::string>& positional = args.Positional();
+  if (positional.empty()) return Fail(2, "edit needs a surface file (see corvane edit --help)");
+  if (positional.size() > 2) return Fail(2, "edit takes a surface file and one script (put the script in quotes)");
+  std::string script, error;
+  int code = 0;
+  if (!TakeScript(args, script, code, error)) return Fail(code, error);
+
+  namespace fs = std::filesystem;
+  const std::string path = positional[0];
+  std::error_code fsError;
+  if (!fs::is_regular_file(path, fsError)) return Fail(1, "no surface file " + path);
+  void* handle = ACTCreateContainer(kSurfaceContainerType);
+  if (!handle) return Fail(1, "cannot make a surface");
+  struct Release {
+    void* handle;
+    ~Release() { ACTDeleteContainer(handle); }
+  } release{handle};
+  if (!ACTReadContainer(handle, path.c_str())) return Fail(1, "cannot read the surface file " + path);
+  // What the sheets edit is read back from the objects' fields.
+  auto* surface = static_cast<CSurface*>(static_cast<CContainer*>(handle));
+  CHotCell* cell = nullptr;
+  void* edited = handle;
+  if (cellNumber) {
+    const int count = ACTGetCount(handle);
+    if (*cellNumber > count)
+      return Fail(1, path + " has " + std::to_string(count) + " cells; --cell wants 1 to " + std::to_string(count));
+    edited = ACTGetSubContainer(handle, static_cast<int>(*cellNumber - 1));
+    if (!edited) return Fail(1, path + " has no cell " + std::to_string(*cellNumber));
+    cell = static_cast<CHotCell*>(static_cast<CContainer*>(edited));
+  }
+  const std::string unchanged = " (" + path + " is unchanged)";
+  std::string why;
+  if (!PlaySheet(script, [edited] { return ACTOnProperty(edited); }, why)) return Fail(1, why + unchanged);
+
+  // Written to a copy beside the file, which then replaces it whole.
+  TemporaryFile copy{SiblingName(path, "edit")};
+  if (!fs::copy_file(path, copy.path, fs::copy_options::overwrite_existing, fsError))
+    return Fail(1, "cannot write beside " + path + ": " + fsError.message() + unchanged);
+  ACTWriteContainer(handle, copy.path.string().c_str());
+  // A surface without bitmap writes no bitmap key: the one the file had
+  // goes, or the bitmap would come back on the next read.
+  if (surface->m_strBitmapFile.IsEmpty() && !DropMainSectionKey(copy.path, "bkgndbmp"))
+    return Fail(1, "cannot write beside " + path + unchanged);
+  fs::rename(copy.path, path, fsError);
+  if (fsError) return Fail(1, "cannot replace " + path + ": " + fsError.message() + unchanged);
+  copy.path.clear();
+
+  if (cell) {
+    std::cout << FileNamePart(path) << ": cell " << *cellNumber << " \"" << ACTGetAliasString(edited).GetString()
+              << "\": font " << FontText(cell->m_pTextFont) << ", colour "
+              << (cell->m_crTextColor == 0xFFFFFFFF ? std::string("(the surface's)") : ColorText(cell->m_crTextColor))
+              << ", icon " << (cell->m_strIconFile.IsEmpty() ? std::string("(none)")
+                                                             : std::string(cell->m_strIconFile.GetString()) + "," +
+                                                                   std::to_string(cell->m_nIconIndex))
+              << "\n";
+  } else {
+    // The display colours (frame, inner frame, background) are not kept in
+    // surface files: what the file now holds is the rest.
+    std::cout << FileNamePart(path) << ": surface: font " << FontText(&surface->m_lfDefault) << ", text "
+              << ColorText(surface->m_crDefaultText) << ", style " << surface->m_dwStyle << ", bitmap "
+              << (surface->m_strBitmapFile.IsEmpty() ? std::string("(none)") : std::string(surface->m_strBitmapFile.GetString()))
+              << "\n";
+  }
+  return 0;
+}
+
 std::string MacroName(const MacroInfo& macro) {
   return "macro " + std::to_string(macro.id) + (macro.alias.empty() ? "" : " \"" + macro.alias + "\"");
 }
@@ -92,12 +280,13 @@ std::string ActionLine(const ActionInfo& action) {
 
 int RunEdit(const Words& words) {
   Arguments args;
-  if (!args.Parse(words, {"key", "edit", "at", "preset", "script"}, {"insert", "help"}))
+  if (!args.Parse(words, {"key", "edit", "at", "preset", "script", "cell"}, {"insert", "help", "surface"}))
     return Fail(2, args.Error() + " (see corvane edit --help)");
   if (args.Has("help")) {
     std::cout << kEditHelp;
     return 0;
   }
+  if (args.Has("surface") || args.Has("cell")) return RunEditSurface(args);
   std::optional<long long> key, editPosition, atPosition, preset;
   if (!args.Integer("key", INT32_MIN, INT32_MAX, key) || !args.Integer("edit", 1, INT32_MAX, editPosition) ||
       !args.Integer("at", 1, INT32_MAX, atPosition) || !args.Integer("preset", -1, 24, preset))
