@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
+#include <vector>
 
 #include "system/Resources.h"
 #include "system/gdi/Dc.h"
@@ -56,7 +58,15 @@ CString ShownText(const CString& text) {
 
 class Painter {
  public:
-  explicit Painter(CDC* dc) : m_dc(dc) {}
+  // The surface remembers which objects are selected into it, so the fonts
+  // the painter selects live as long as the painter, and the surface's own
+  // selection comes back before they go.
+  explicit Painter(CDC* dc) : m_dc(dc), m_savedState(dc ? dc->SaveDC() : 0) {}
+  ~Painter() {
+    if (m_dc && m_savedState) m_dc->RestoreDC(m_savedState);
+  }
+  Painter(const Painter&) = delete;
+  Painter& operator=(const Painter&) = delete;
 
   void Fill(const CRect& r, COLORREF color) { m_dc->FillSolidRect(&r, color); }
 
@@ -85,11 +95,10 @@ class Painter {
   }
 
   void UseFont(const LOGFONT& lf) {
-    // The surface keeps the font's description while it is selected, so the
-    // object may go.
-    CFont font;
-    font.CreateFontIndirect(&lf);
-    m_dc->SelectObject(&font);
+    auto font = std::make_unique<CFont>();
+    font->CreateFontIndirect(&lf);
+    m_dc->SelectObject(font.get());
+    m_fonts.push_back(std::move(font));
   }
 
   int Text(const CString& text, CRect r, UINT format, COLORREF color, const LOGFONT& lf) {
@@ -261,6 +270,8 @@ class Painter {
   }
 
   CDC* m_dc;
+  int m_savedState;
+  std::vector<std::unique_ptr<CFont>> m_fonts;
 };
 
 SIZE PageSize(const CPropertySheet& sheet) {
