@@ -7,30 +7,14 @@
 #include <cstdio>
 #include <string>
 
+#include "cli/RunCorvane.h"
 #include "support/TestSupport.h"
 
 namespace corvane {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-};
-
-// Runs the host with the arguments (a shell word list) and collects standard
-// output (standard error too when withErrors).
-Outcome Corvane(const std::string& arguments, bool withErrors = false) {
-  std::string command = std::string(CORVANE_CLI) + " " + arguments + (withErrors ? " 2>&1" : " 2>/dev/null");
-  Outcome run{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+using test::Corvane;
+using test::Outcome;
 
 std::string Sample() { return std::string(CORVANE_SOURCE_DIR) + "/examples/templates"; }
 

@@ -7,28 +7,16 @@
 #include <filesystem>
 #include <string>
 
+#include "cli/RunCorvane.h"
 #include "support/TestSupport.h"
 
 namespace corvane {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;  // standard output and error
-};
+using test::Outcome;
 
-Outcome Dialog(const std::string& arguments) {
-  const std::string command = std::string(CORVANE_CLI) + " dialog " + arguments + " 2>&1";
-  Outcome run{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+// Runs corvane dialog; standard error is collected with the output.
+Outcome Dialog(const std::string& arguments) { return test::Corvane("dialog " + arguments, true); }
 
 // Width and height from a PNG's header; 0 by 0 when it is not a PNG.
 std::pair<unsigned, unsigned> PngSize(const std::string& bytes) {

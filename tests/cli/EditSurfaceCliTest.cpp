@@ -8,28 +8,16 @@
 #include <filesystem>
 #include <string>
 
+#include "cli/RunCorvane.h"
 #include "support/TestSupport.h"
 
 namespace corvane {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-};
+using test::Outcome;
 
-Outcome RunCorvane(const std::string& arguments) {
-  const std::string command = std::string(CORVANE_CLI) + " " + arguments + " 2>&1";
-  Outcome run{-1, {}};
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int status = pclose(pipe);
-  run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  return run;
-}
+// Runs the host; standard error is collected with the output.
+Outcome RunCorvane(const std::string& arguments) { return test::Corvane(arguments, true); }
 
 struct EditSurfaceCli : ::testing::Test {
   test::TempDir dir;
